@@ -1,0 +1,91 @@
+// Conversions between code page 932 and Unicode, through the C library's iconv.
+#include <iconv.h>
+
+#include <cerrno>
+#include <string>
+
+#include "framework/CString.h"
+
+namespace {
+
+// Converts with one iconv descriptor; strict stops at the first bad sequence, otherwise
+// each byte that cannot be converted becomes '?'.
+bool Convert(const char* to, const char* from, std::string_view in, std::string& out, bool strict) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+  std::string result;
+  result.resize(in.size() * 2 + 16);
+  char* src = const_cast<char*>(in.data());
+  size_t src_left = in.size();
+  size_t done = 0;
+  bool ok = true;
+  while (src_left > 0) {
+    char* dst = result.data() + done;
+    size_t dst_left = result.size() - done;
+    const size_t r = iconv(cd, &src, &src_left, &dst, &dst_left);
+    done = result.size() - dst_left;
+    if (r != static_cast<size_t>(-1)) break;
+    if (errno == E2BIG) {
+      result.resize(result.size() * 2);
+    } else if (strict) {
+      ok = false;
+      break;
+    } else {
+      // Skip one input unit (a byte, or a UTF-16 code unit) and mark it.
+      const size_t unit = std::string_view(from) == "UTF-16LE" ? 2 : 1;
+      const size_t skip = src_left < unit ? src_left : unit;
+      src += skip;
+      src_left -= skip;
+      if (result.size() - done < 4) result.resize(result.size() * 2);
+      result[done++] = '?';
+    }
+  }
+  iconv_close(cd);
+  if (!ok) return false;
+  result.resize(done);
+  out.swap(result);
+  return true;
+}
+
+}  // namespace
+
+CString::CString(const char8_t* utf8) {
+  if (!utf8) return;
+  std::string out;
+  Convert("CP932", "UTF-8", reinterpret_cast<const char*>(utf8), out, false);
+  s_ = out;
+}
+
+namespace afx {
+
+bool TryToUtf8(const CString& text, std::string& out) {
+  return Convert("UTF-8", "CP932", text.Bytes(), out, true);
+}
+
+bool TryFromUtf8(std::string_view utf8, CString& out) {
+  std::string bytes;
+  if (!Convert("CP932", "UTF-8", utf8, bytes, true)) return false;
+  out = CString(bytes);
+  return true;
+}
+
+std::string ToUtf8(const CString& text) {
+  std::string out;
+  Convert("UTF-8", "CP932", text.Bytes(), out, false);
+  return out;
+}
+
+CString FromUtf8(std::string_view utf8) {
+  std::string out;
+  Convert("CP932", "UTF-8", utf8, out, false);
+  return CString(out);
+}
+
+CString FromUtf16(const char16_t* text, size_t count) {
+  std::string out;
+  Convert("CP932", "UTF-16LE", std::string_view(reinterpret_cast<const char*>(text), count * 2),
+          out, false);
+  return CString(out);
+}
+
+}  // namespace afx

@@ -1,0 +1,47 @@
+// The operating system's file system, seen with code page 932 paths. Every call converts the
+// path to UTF-8 at this boundary, and names read back are converted to code page 932.
+#pragma once
+
+#include <functional>
+
+#include "framework/CString.h"
+#include "framework/CStringArray.h"
+#include "framework/Types.h"
+
+// The platform's path separator inside library paths.
+constexpr char kPathSeparator = '/';
+
+struct CFileStatus {
+  ULONGLONG m_size = 0;
+  ULONGLONG m_mtime = 0;  // modification time in nanoseconds since the epoch
+  bool m_isDirectory = false;
+};
+
+namespace afx {
+
+enum class PathKind { missing, file, directory };
+
+PathKind GetPathKind(const CString& path);
+bool GetFileStatus(const CString& path, CFileStatus& status);
+// Creates the directory and every missing one above it; true when it exists afterwards.
+bool CreateDirectories(const CString& path);
+bool RemoveFile(const CString& path);
+bool RemoveDirectory(const CString& path);
+
+// Names in a directory (no "." or ".."), converted to code page 932; names that the code
+// page cannot hold are left out. Returns false when the directory cannot be read.
+struct DirEntry {
+  CString name;
+  bool isDirectory = false;
+};
+bool ListDirectory(const CString& dir, const std::function<void(const DirEntry&)>& visit);
+
+// Matches a file name against a pattern of '*' and '?', ignoring the case of ASCII letters
+// and walking whole characters. "*.*" matches every name, as on Windows.
+bool MatchFileName(const CString& pattern, const CString& name);
+
+}  // namespace afx
+
+// Copies src to dst, keeping the modification time. With fail_if_exists an existing dst is
+// left alone and the copy fails. The destination appears whole or not at all.
+BOOL CopyFileA(const char* src, const char* dst, BOOL fail_if_exists);
