@@ -135,6 +135,18 @@ void CFile::SetLength(ULONGLONG length) {
   if (::ftruncate(m_hFile, static_cast<off_t>(length)) != 0) ThrowErrno(errno);
 }
 
+void CFile::Reserve(ULONGLONG length) {
+  if (length == 0) return;
+  if (::fallocate(m_hFile, 0, 0, static_cast<off_t>(length)) == 0) return;
+  // File systems without preallocation (some network shares) are written as they come.
+  if (errno != EOPNOTSUPP && errno != ENOSYS) ThrowErrno(errno);
+}
+
+bool CFile::IsLinked() const {
+  struct stat st;
+  return ::fstat(m_hFile, &st) == 0 && st.st_nlink > 0;
+}
+
 void CFile::Flush() {
   // Writes go straight to the system; nothing is held back here.
 }

@@ -52,6 +52,11 @@ class CFile {
   virtual void Abort();
 
   bool IsOpen() const { return m_hFile != hFileNull; }
+  // Makes sure the disk holds room for length bytes, so that a rewrite in place cannot run
+  // out of space halfway. Throws CFileException (diskFull) when it cannot.
+  void Reserve(ULONGLONG length);
+  // Whether the open file still has a name on disk (it was not deleted, nor its folder).
+  bool IsLinked() const;
   CString GetFilePath() const { return path_; }
   CString GetFileName() const;
 

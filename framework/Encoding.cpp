@@ -2,16 +2,50 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "framework/CString.h"
 
 namespace {
 
-// Converts with one iconv descriptor; strict stops at the first bad sequence, otherwise
-// each byte that cannot be converted becomes '?'.
-bool Convert(const char* to, const char* from, std::string_view in, std::string& out, bool strict) {
+bool IsAscii(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+// One descriptor per direction and thread: opening one costs far more than a short
+// conversion, and directory listings convert every name.
+iconv_t Descriptor(const char* to, const char* from) {
+  struct Cached {
+    const char* to;
+    const char* from;
+    iconv_t cd;
+  };
+  thread_local std::vector<Cached> cache;
+  for (const Cached& c : cache) {
+    if (std::strcmp(c.to, to) == 0 && std::strcmp(c.from, from) == 0) {
+      iconv(c.cd, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
+      return c.cd;
+    }
+  }
   iconv_t cd = iconv_open(to, from);
+  if (cd != reinterpret_cast<iconv_t>(-1)) cache.push_back({to, from, cd});
+  return cd;
+}
+
+// Converts text; strict stops at the first bad sequence, otherwise each unit that cannot be
+// converted becomes '?'. ASCII is the same in every code this library meets.
+bool Convert(const char* to, const char* from, std::string_view in, std::string& out, bool strict) {
+  const bool utf16 = std::strcmp(from, "UTF-16LE") == 0;
+  if (!utf16 && IsAscii(in)) {
+    out.assign(in);
+    return true;
+  }
+  iconv_t cd = Descriptor(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) return false;
   std::string result;
   result.resize(in.size() * 2 + 16);
@@ -32,7 +66,7 @@ bool Convert(const char* to, const char* from, std::string_view in, std::string&
       break;
     } else {
       // Skip one input unit (a byte, or a UTF-16 code unit) and mark it.
-      const size_t unit = std::string_view(from) == "UTF-16LE" ? 2 : 1;
+      const size_t unit = utf16 ? 2 : 1;
       const size_t skip = src_left < unit ? src_left : unit;
       src += skip;
       src_left -= skip;
@@ -40,7 +74,6 @@ bool Convert(const char* to, const char* from, std::string_view in, std::string&
       result[done++] = '?';
     }
   }
-  iconv_close(cd);
   if (!ok) return false;
   result.resize(done);
   out.swap(result);
