@@ -6,15 +6,27 @@
 #include <cstdarg>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "framework/Types.h"
 
 class CString {
  public:
   CString() = default;
-  CString(const char* s) : s_(s ? s : "") {}  // NOLINT: implicit as in the framework
+  // Implicit from C strings as in the framework, but never from an integer: a literal 0
+  // must stay an int, so that record.Name(0) picks the int overload.
+  template <typename T, typename = std::enable_if_t<std::is_convertible_v<T, const char*> &&
+                                                    !std::is_integral_v<T>>>
+  CString(T s) : s_(static_cast<const char*>(s) ? static_cast<const char*>(s) : "") {}  // NOLINT
   CString(const char* s, int length) : s_(s, s + (length > 0 ? length : 0)) {}
-  CString(const char8_t* utf8);  // NOLINT: converts UTF-8 text to code page 932
+  // Converts UTF-8 text (u8"..." literals) to code page 932; never from an integer either.
+  template <typename T,
+            typename = std::enable_if_t<std::is_convertible_v<T, const char8_t*> &&
+                                        !std::is_integral_v<T>>,
+            typename = void>
+  CString(T utf8) {  // NOLINT: implicit, so that u8"..." literals read as strings
+    AssignUtf8(static_cast<const char8_t*>(utf8));
+  }
   explicit CString(char c, int repeat = 1) : s_(repeat > 0 ? repeat : 0, c) {}
   explicit CString(std::string_view bytes) : s_(bytes) {}
 
@@ -77,6 +89,7 @@ class CString {
   friend bool operator<(const CString& a, const CString& b) { return a.Compare(b) < 0; }
 
  private:
+  void AssignUtf8(const char8_t* utf8);
   void VFormat(bool append, const char* format, va_list args);
 
   std::string s_;

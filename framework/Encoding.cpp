@@ -82,7 +82,7 @@ bool Convert(const char* to, const char* from, std::string_view in, std::string&
 
 }  // namespace
 
-CString::CString(const char8_t* utf8) {
+void CString::AssignUtf8(const char8_t* utf8) {
   if (!utf8) return;
   std::string out;
   Convert("CP932", "UTF-8", reinterpret_cast<const char*>(utf8), out, false);

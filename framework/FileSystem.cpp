@@ -114,6 +114,12 @@ bool Match(const char* p, const char* p_end, const char* n, const char* n_end) {
 
 }  // namespace
 
+bool IsPlainFileName(const CString& name) {
+  if (name.IsEmpty() || name == "." || name == "..") return false;
+  if (name.Bytes().find('\0') != std::string::npos) return false;
+  return name.Find('/') < 0 && name.Find('\\') < 0;
+}
+
 bool MatchFileName(const CString& pattern, const CString& name) {
   if (pattern == "*.*" || pattern == "*") return true;
   const char* p = pattern.GetString();

@@ -36,6 +36,11 @@ struct DirEntry {
 };
 bool ListDirectory(const CString& dir, const std::function<void(const DirEntry&)>& visit);
 
+// Whether name is one plain path component: not empty, not "." or "..", without a path
+// separator of this system or of Windows, and without a NUL byte. Only such a name can be
+// joined to a folder without leading out of it.
+bool IsPlainFileName(const CString& name);
+
 // Matches a file name against a pattern of '*' and '?', ignoring the case of ASCII letters
 // and walking whole characters. "*.*" matches every name, as on Windows.
 bool MatchFileName(const CString& pattern, const CString& name);

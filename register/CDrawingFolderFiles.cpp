@@ -1,0 +1,98 @@
+// The folder information file and the edit lock of a drawing folder.
+#include "hostlibs/environ/CEnvironObj.h"
+#include "register/CDrawingFolder.h"
+#include "register/CDrawingFolderInfo.h"
+
+namespace {
+
+constexpr UINT kLockFlags = CFile::modeReadWrite | CFile::shareExclusive | CFile::typeText;
+// The file is not truncated on opening: it keeps its lines until the new ones are sure to fit.
+constexpr UINT kSaveFlags = CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite |
+                            CFile::shareExclusive | CFile::typeText;
+
+}  // namespace
+
+int CDrawingFolder::IsLockFolder() const {
+  return info_->File().IsOpen() ? 1 : 0;
+}
+
+int CDrawingFolder::LockFolder(const CEnvironObj& env) {
+  if (IsLockFolder()) return 1;
+  const CString path = InfoFilePath(env);
+  if (env.IsExist(path) < 0 && !SaveFiles(env)) return 0;
+  return info_->File().Open(path, kLockFlags) ? 1 : 0;
+}
+
+int CDrawingFolder::UnLockFolder() {
+  try {
+    info_->File().Close();
+  } catch (const CException&) {
+    return 0;
+  }
+  return 1;
+}
+
+void CDrawingFolder::ReadRecords(const CEnvironObj& env) {
+  CStdioFile& file = info_->File();
+  file.SeekToBegin();
+  DeleteFileALL();
+  CString line;
+  while (file.ReadString(line)) {
+    CDrawingFile record;
+    if (record.Parse(line)) AddLoadFile(env, record);
+  }
+}
+
+int CDrawingFolder::LoadFiles(const CEnvironObj& env, int keepLock) {
+  const bool was_locked = IsLockFolder();
+  if (!was_locked && !LockFolder(env)) return 0;
+  int result = 1;
+  try {
+    ReadRecords(env);
+  } catch (const CException&) {
+    result = 0;
+  }
+  if (!was_locked && !keepLock) UnLockFolder();
+  return result;
+}
+
+std::string CDrawingFolder::RecordBytes() const {
+  std::string bytes;
+  for (int i = 0; i < files_->GetCnt(); ++i) {
+    bytes += (*files_)[i]->ToString().Bytes();
+    bytes += "\r\n";
+  }
+  return bytes;
+}
+
+// Rewrites the file from its start. Room for the new lines is reserved first, so a full disk
+// fails before a byte of the old list is overwritten.
+int CDrawingFolder::WriteRecords(CFile& file, bool check_linked) {
+  // A held file whose directory was removed would take the lines into nowhere.
+  if (check_linked && !file.IsLinked()) return 0;
+  const std::string bytes = RecordBytes();
+  try {
+    file.Reserve(bytes.size());
+    file.SeekToBegin();
+    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+    file.SetLength(bytes.size());
+    file.Flush();
+  } catch (const CException&) {
+    return 0;
+  }
+  return 1;
+}
+
+int CDrawingFolder::SaveFiles(const CEnvironObj& env) {
+  if (IsLockFolder()) return WriteRecords(info_->File(), true);
+  CStdioFile file;
+  if (!file.Open(InfoFilePath(env), kSaveFlags)) return 0;
+  const int result = WriteRecords(file, false);
+  try {
+    file.Close();
+  } catch (const CException&) {
+    file.Abort();
+    return 0;
+  }
+  return result;
+}

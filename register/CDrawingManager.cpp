@@ -1,0 +1,121 @@
+#include "register/CDrawingManager.h"
+
+#include <utility>
+
+#include "framework/CFileFind.h"
+#include "framework/CStringArray.h"
+#include "hostlibs/environ/CEnvironObj.h"
+#include "register/CDrawingManagerInfo.h"
+
+CDrawingManager::CDrawingManager() : info_(new CDrawingManagerInfo) {}
+
+CDrawingManager::~CDrawingManager() {
+  delete info_;
+}
+
+void CDrawingManager::SetEnvObj(const CEnvironObj& env) {
+  info_->env = &env;
+}
+
+const CEnvironObj* CDrawingManager::GetEnvObj() const {
+  return info_->env;
+}
+
+const CEnvironObj& CDrawingManager::Env() const {
+  return *info_->env;
+}
+
+CString CDrawingManager::GetRootPath(const CEnvironObj& env) {
+  return env.GetPath(CEnvironObj::kDrawingRoot);
+}
+
+int CDrawingManager::LoadFolders() {
+  DeleteFolderALL();
+  CString pattern = GetRootPath(Env());
+  Env().AddFileName(pattern, "*.*");
+  CFileFind find;
+  BOOL more = find.FindFile(pattern);
+  while (more) {
+    more = find.FindNextFile();
+    if (!find.IsDirectory() || find.IsDots()) continue;
+    CDrawingFolder* folder = new CDrawingFolder;
+    folder->Name(find.GetFileName());
+    info_->folders_->Append(folder);
+    folder->LoadSubFolders(Env(), find.GetFilePath());
+  }
+  return 1;
+}
+
+int CDrawingManager::GetFolderCount() const {
+  return info_->folders_->GetCnt();
+}
+
+CDrawingFolder* CDrawingManager::GetFolder(int i) {
+  return (*info_->folders_)[i];
+}
+
+const CDrawingFolder* CDrawingManager::GetFolder(int i) const {
+  return (*info_->folders_)[i];
+}
+
+CDrawingFolder* CDrawingManager::AddFolder(const CDrawingFolder& folder) {
+  CDrawingFolder* copy = folder.Clone();
+  info_->folders_->Append(copy);
+  return copy;
+}
+
+int CDrawingManager::RemoveFolder(int i) {
+  if (i < 0 || i >= GetFolderCount()) return 0;
+  delete (*info_->folders_)[i];
+  info_->folders_->Erase(i, i + 1);
+  return 1;
+}
+
+void CDrawingManager::DeleteFolderALL() {
+  info_->DeleteFolders();
+}
+
+const CDrawingFolder* CDrawingManager::FindFolder(const CString& path) const {
+  const CEnvironObj& env = Env();
+  const CString root = GetRootPath(env);
+  const int n = root.GetLength();
+  if (path.GetLength() < n + 2) return nullptr;
+  if (path.Left(n).CompareNoCase(root) != 0 || path[n] != kPathSeparator) return nullptr;
+  CStringArray components;
+  for (CString rest = path.Mid(n + 1); !rest.IsEmpty();
+       rest = env.GetDirNameFromRelativePath(rest)) {
+    components.InsertAt(0, env.GetFileNameFromRelativePath(rest));
+  }
+  const CDrawingFolder* folder = nullptr;
+  for (int i = 0; i < components.GetSize(); ++i) {
+    if (!folder) {
+      int found = -1;
+      for (int t = 0; t < GetFolderCount() && found < 0; ++t) {
+        if (GetFolder(t)->Name().CompareNoCase(components[i]) == 0) found = t;
+      }
+      if (found < 0) return nullptr;
+      folder = GetFolder(found);
+    } else {
+      const int found = folder->FindFolder(components[i]);
+      if (found < 0) return nullptr;
+      folder = folder->GetFolder(found);
+    }
+  }
+  return folder;
+}
+
+CDrawingFolder* CDrawingManager::FindFolder(const CString& path) {
+  return const_cast<CDrawingFolder*>(std::as_const(*this).FindFolder(path));
+}
+
+const CDrawingFile* CDrawingManager::FindFile(const CString& path) const {
+  const CEnvironObj& env = Env();
+  const CDrawingFolder* folder = FindFolder(env.GetDirNameFromRelativePath(path));
+  if (!folder) return nullptr;
+  const int i = folder->FindFile(env.GetFileNameFromRelativePath(path), 1);
+  return i < 0 ? nullptr : folder->GetFile(i);
+}
+
+CDrawingFile* CDrawingManager::FindFile(const CString& path) {
+  return const_cast<CDrawingFile*>(std::as_const(*this).FindFile(path));
+}

@@ -1,0 +1,40 @@
+// A drawing root in a temporary folder, with an environment that points at it.
+#pragma once
+
+#include <sys/stat.h>
+
+#include <string>
+
+#include "hostlibs/environ/CEnvironObj.h"
+#include "framework/FileSystem.h"
+#include "register/CDrawingFile.h"
+#include "support/Files.h"
+#include "support/TempDir.h"
+
+class TestRegister {
+ public:
+  TestRegister() { env.SetPath(CEnvironObj::kDrawingRoot, dir.Path()); }
+
+  // Creates a directory below the root ("A/B") and returns its full path.
+  CString MakeDir(const CString& relative) {
+    const CString path = dir.Path() + "/" + relative;
+    afx::CreateDirectories(path);
+    return path;
+  }
+  // Creates a file below the root with some bytes and returns its full path.
+  CString MakeFile(const CString& relative, const std::string& bytes = "drawing") {
+    const CString path = dir.Path() + "/" + relative;
+    WriteBytes(path, bytes);
+    return path;
+  }
+  CString Path(const CString& relative) const { return dir.Path() + "/" + relative; }
+
+  static CDrawingFile Record(const CString& name) {
+    CDrawingFile f;
+    f.Name(name);
+    return f;
+  }
+
+  TempDir dir;
+  CEnvironObj env;
+};
