@@ -25,15 +25,21 @@ iconv_t Descriptor(const char* to, const char* from) {
     const char* from;
     iconv_t cd;
   };
-  thread_local std::vector<Cached> cache;
-  for (const Cached& c : cache) {
+  struct Cache {
+    ~Cache() {
+      for (const Cached& c : entries) iconv_close(c.cd);
+    }
+    std::vector<Cached> entries;
+  };
+  thread_local Cache cache;
+  for (const Cached& c : cache.entries) {
     if (std::strcmp(c.to, to) == 0 && std::strcmp(c.from, from) == 0) {
       iconv(c.cd, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
       return c.cd;
     }
   }
   iconv_t cd = iconv_open(to, from);
-  if (cd != reinterpret_cast<iconv_t>(-1)) cache.push_back({to, from, cd});
+  if (cd != reinterpret_cast<iconv_t>(-1)) cache.entries.push_back({to, from, cd});
   return cd;
 }
 

@@ -1,6 +1,6 @@
 // TVector: the growable array of the system. Stores elements by value; a vector of pointers
-// never deletes what they point to. The capacity is always a whole number of growth steps
-// and grows linearly, one step at a time, so that memory use stays predictable.
+// never deletes what they point to. The capacity is always a whole number of growth steps and
+// grows linearly, one step at a time, so that memory use stays predictable.
 #pragma once
 
 #include <cstdlib>
@@ -87,19 +87,25 @@ class TVector {
     capacity_ = capacity;
   }
 
-  // Moves the elements into an array of the new capacity; new slots hold T().
+  // Moves the elements into an array of the new capacity; every slot past count holds T(),
+  // including old slots that a shrinking Resize left behind.
   void Grow(int capacity) {
     T* fresh;
     if constexpr (kRaw) {
       void* p = std::realloc(static_cast<void*>(data_), sizeof(T) * static_cast<size_t>(capacity));
       if (!p) throw CMemoryException();
       fresh = static_cast<T*>(p);
-      for (int i = capacity_; i < capacity; ++i)
+      for (int i = count_; i < capacity; ++i)
         new (fresh + i) T();
     } else {
       fresh = NewArray(capacity);
-      for (int i = 0; i < count_; ++i)
-        fresh[i] = data_[i];
+      try {
+        for (int i = 0; i < count_; ++i)
+          fresh[i] = data_[i];
+      } catch (...) {
+        delete[] fresh;  // the vector stays as it was
+        throw;
+      }
       delete[] data_;
     }
     data_ = fresh;
