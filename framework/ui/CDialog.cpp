@@ -1,0 +1,216 @@
+#include "framework/ui/CDialog.h"
+
+#include "framework/ui/Controls.h"
+#include "framework/ui/Presenter.h"
+#include "framework/ui/ResourceModule.h"
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+ON_COMMAND(IDOK, OnOK)
+ON_COMMAND(IDCANCEL, OnCancel)
+END_MESSAGE_MAP()
+
+namespace {
+
+bool TakesFocus(const afx::WindowPeer& p) {
+  if (!p.enabled || !p.visible) return false;
+  return p.kind != afx::ControlKind::Static;
+}
+
+std::unique_ptr<CWnd> MakeHandle(afx::ControlKind kind) {
+  switch (kind) {
+    case afx::ControlKind::Button:
+      return std::make_unique<CButton>();
+    case afx::ControlKind::Edit:
+      return std::make_unique<CEdit>();
+    case afx::ControlKind::ComboBox:
+      return std::make_unique<CComboBox>();
+    case afx::ControlKind::ListView:
+      return std::make_unique<CListCtrl>();
+    case afx::ControlKind::TreeView:
+      return std::make_unique<CTreeCtrl>();
+    case afx::ControlKind::Static:
+      return std::make_unique<CStatic>();
+    default:
+      return std::make_unique<CWnd>();
+  }
+}
+
+}  // namespace
+
+void DDX_Control(CDataExchange* dx, int id, CWnd& control) {
+  control.Attach(dx->m_pDlgWnd->PeerOf(id));
+  control.SetOwnerDialog(dx->m_pDlgWnd);
+}
+
+void DDX_Text(CDataExchange* dx, int id, CString& value) {
+  afx::WindowPeer* peer = dx->m_pDlgWnd->PeerOf(id);
+  if (!peer) return;
+  if (dx->m_bSaveAndValidate) {
+    value = peer->text;
+  } else {
+    dx->m_pDlgWnd->GetDlgItem(id)->SetWindowText(value);
+  }
+}
+
+CDialog::CDialog(UINT template_id, CWnd* parent) : template_id_(template_id), parent_(parent) {
+  m_owner = this;
+}
+
+CDialog::~CDialog() = default;
+
+afx::WindowPeer* CDialog::PeerOf(int id) const {
+  for (const auto& p : peers_) {
+    if (p->id == id) return p.get();
+  }
+  return nullptr;
+}
+
+CWnd* CDialog::HandleOf(int id) const {
+  afx::WindowPeer* peer = PeerOf(id);
+  if (!peer) return nullptr;
+  auto& handle = handles_[id];
+  if (!handle) {
+    handle = MakeHandle(peer->kind);
+    handle->Attach(peer);
+    handle->SetOwnerDialog(const_cast<CDialog*>(this));
+  }
+  return handle.get();
+}
+
+void CDialog::CreatePeers() {
+  handles_.clear();
+  peers_.clear();
+  posted_.clear();
+  dialog_peer_ = std::make_unique<afx::WindowPeer>(afx::ControlTemplate{
+      0, afx::ControlKind::Static, 0, template_->caption, 0, 0, template_->cx, template_->cy});
+  m_peer = dialog_peer_.get();
+  for (const afx::ControlTemplate& t : template_->controls) {
+    peers_.push_back(std::make_unique<afx::WindowPeer>(t));
+  }
+}
+
+INT_PTR CDialog::DoModal() {
+  template_ = afx::FindDialogTemplate(template_id_);
+  if (!template_) return -1;
+  CreatePeers();
+  open_ = true;
+  result_ = -1;
+  focus_id_ = FirstTabStop();
+  OnInitDialog();
+  if (open_) afx::GetPresenter().RunModal(*this);
+  open_ = false;
+  return result_;
+}
+
+void CDialog::EndDialog(int result) {
+  result_ = result;
+  open_ = false;
+}
+
+BOOL CDialog::OnInitDialog() {
+  return UpdateData(FALSE);
+}
+
+void CDialog::OnOK() {
+  if (!UpdateData(TRUE)) return;
+  EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+  EndDialog(IDCANCEL);
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+BOOL CDialog::UpdateData(BOOL save) {
+  CDataExchange dx(this, save);
+  DoDataExchange(&dx);
+  return TRUE;
+}
+
+int CDialog::FirstTabStop() const {
+  for (const auto& p : peers_) {
+    if (TakesFocus(*p)) return p->id;
+  }
+  return 0;
+}
+
+CWnd* CDialog::GetFocus() const {
+  return focus_id_ ? HandleOf(focus_id_) : nullptr;
+}
+
+void CDialog::SendFocusNotification(int id, bool gained) {
+  const afx::WindowPeer* peer = PeerOf(id);
+  if (!peer) return;
+  if (peer->kind == afx::ControlKind::Edit) {
+    Notify(id, gained ? EN_SETFOCUS : EN_KILLFOCUS);
+  } else if (peer->kind == afx::ControlKind::ComboBox) {
+    Notify(id, gained ? CBN_SETFOCUS : CBN_KILLFOCUS);
+  }
+}
+
+void CDialog::GotoDlgCtrl(CWnd* control) {
+  const int id = control ? control->GetDlgCtrlID() : 0;
+  if (!id || id == focus_id_ || !PeerOf(id)) return;
+  const int old = focus_id_;
+  focus_id_ = id;
+  SendFocusNotification(old, false);
+  SendFocusNotification(id, true);
+  if (afx::WindowPeer* peer = PeerOf(id)) peer->Changed();
+}
+
+void CDialog::SetFocusFromUser(int id) {
+  if (CWnd* control = HandleOf(id)) GotoDlgCtrl(control);
+}
+
+void CDialog::NextDlgCtrl() {
+  const int n = static_cast<int>(peers_.size());
+  int at = 0;
+  while (at < n && peers_[static_cast<size_t>(at)]->id != focus_id_)
+    ++at;
+  for (int step = 1; step <= n; ++step) {
+    const afx::WindowPeer& p = *peers_[static_cast<size_t>((at + step) % n)];
+    if (TakesFocus(p) && p.id > 0) {
+      SetFocusFromUser(p.id);
+      return;
+    }
+  }
+}
+
+void CDialog::CheckRadioButton(int first, int last, int check) {
+  for (const auto& p : peers_) {
+    if (p->id < first || p->id > last) continue;
+    p->check = p->id == check ? BST_CHECKED : BST_UNCHECKED;
+    p->Changed();
+  }
+}
+
+int CDialog::GetCheckedRadioButton(int first, int last) const {
+  for (const auto& p : peers_) {
+    if (p->id >= first && p->id <= last && p->check == BST_CHECKED) return p->id;
+  }
+  return 0;
+}
+
+void CDialog::Notify(int id, UINT code, NMHDR* header) {
+  if (open_) OnCmdMsg(static_cast<UINT>(id), code, header);
+}
+
+void CDialog::Command(int id) {
+  Notify(id, BN_CLICKED);
+}
+
+void CDialog::PostCommand(int id, UINT code) {
+  posted_.emplace_back(id, code);
+  afx::GetPresenter().Posted(*this);
+}
+
+void CDialog::DispatchPosted() {
+  while (open_ && !posted_.empty()) {
+    const auto [id, code] = posted_.front();
+    posted_.pop_front();
+    Notify(id, code);
+  }
+}

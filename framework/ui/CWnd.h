@@ -1,0 +1,64 @@
+// CWnd: a handle to a window. A dialog's controls are handles over the peers that hold their
+// state (see WindowPeer); the dialog itself is a CWnd too. Commands and notifications are
+// routed through the message map.
+#pragma once
+
+#include "framework/CObject.h"
+#include "framework/CString.h"
+#include "framework/ui/MessageMap.h"
+#include "framework/ui/WindowPeer.h"
+
+class CDialog;
+
+class CWnd : public CObject {
+  DECLARE_DYNAMIC(CWnd)
+
+ public:
+  CWnd() = default;
+  CWnd(const CWnd&) = delete;
+  CWnd& operator=(const CWnd&) = delete;
+  ~CWnd() override = default;
+
+  // The control's state; null for a handle not bound to a control.
+  afx::WindowPeer* GetPeer() const { return m_peer; }
+  void Attach(afx::WindowPeer* peer) { m_peer = peer; }
+  // The dialog this control belongs to (the dialog itself for a dialog).
+  CDialog* GetOwnerDialog() const { return m_owner; }
+  void SetOwnerDialog(CDialog* owner) { m_owner = owner; }
+
+  int GetDlgCtrlID() const { return m_peer ? m_peer->id : 0; }
+  virtual void SetWindowText(const char* text);
+  virtual void GetWindowText(CString& text) const;
+  CString GetWindowText() const;
+  int GetWindowTextLength() const;
+  BOOL EnableWindow(BOOL enable = TRUE);
+  BOOL IsWindowEnabled() const;
+  BOOL ShowWindow(int show);
+  BOOL IsWindowVisible() const;
+  // Moves the keyboard focus to this control.
+  CWnd* SetFocus();
+
+  CWnd* GetDlgItem(int id) const;
+  void SetDlgItemText(int id, const char* text);
+  CString GetDlgItemText(int id) const;
+
+  // Shows a modal message box owned by this window; returns the button pressed.
+  int MessageBox(const char* text, const char* caption = nullptr, UINT type = MB_OK);
+  // Queues a message; it is handled after the current one.
+  BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+  // Routes a notification from control id through the message map; true when handled.
+  virtual bool OnCmdMsg(UINT id, UINT code, NMHDR* header = nullptr);
+
+ protected:
+  static const AFX_MSGMAP* GetThisMessageMap();
+  virtual const AFX_MSGMAP* GetMessageMap() const;
+
+  afx::WindowPeer* m_peer = nullptr;
+  CDialog* m_owner = nullptr;
+};
+
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOW = 5;
+
+int AfxMessageBox(const char* text, UINT type = MB_OK);

@@ -1,0 +1,59 @@
+// DialogSession: acts on an open dialog as a person would, through the same path real input
+// takes (the control changes, then its notification), and reads back what the dialog shows.
+// The in-memory presenter hands one to its driver for every modal dialog.
+#pragma once
+
+#include <vector>
+
+#include "framework/CString.h"
+#include "framework/ui/WindowPeer.h"
+
+class CDialog;
+
+namespace afx {
+
+class DialogSession {
+ public:
+  explicit DialogSession(CDialog& dialog);
+
+  CDialog& Dialog() const { return dialog_; }
+  UINT TemplateId() const;
+  CString Caption() const;
+  bool IsOpen() const;
+
+  // Actions. Each ends by handling the messages the dialog posted meanwhile.
+  void FocusOn(int id);
+  // Replaces the text of an edit field (or a combo box's edit field) as if typed: characters
+  // an ES_NUMBER edit refuses and those past the text limit are not taken.
+  void Type(int id, const CString& text);
+  // Picks an item of a combo box or a list view row.
+  void Pick(int id, int index);
+  // Selects the tree item reached by following the texts from the root.
+  bool PickTreeItem(int id, const std::vector<CString>& path);
+  void Click(int id);
+  // Clicks OK: the focus moves to the OK button first.
+  void PressOK();
+  // Presses Enter where the focus is: the OK command without moving the focus.
+  void PressEnter();
+  // Presses Escape or closes the window.
+  void Cancel();
+
+  // What the dialog shows.
+  const WindowPeer& Peer(int id) const;
+  CString Text(int id) const;
+  bool Enabled(int id) const;
+  int FocusId() const;
+  int CurSel(int id) const;
+  int ItemCount(int id) const;
+  CString ItemText(int id, int index) const;
+  int RowCount(int id) const;
+  CString CellText(int id, int row, int column) const;
+
+ private:
+  WindowPeer& MutablePeer(int id) const;
+  void Settle();
+
+  CDialog& dialog_;
+};
+
+}  // namespace afx
