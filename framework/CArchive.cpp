@@ -168,9 +168,13 @@ CArchive& CArchive::operator>>(CString& s) {
 
 void CArchive::Flush() {
   if (loading_ || buffer_.empty()) return;
-  std::string pending;
-  pending.swap(buffer_);
-  file_->Write(pending.data(), static_cast<UINT>(pending.size()));
+  try {
+    file_->Write(buffer_.data(), static_cast<UINT>(buffer_.size()));
+  } catch (...) {
+    buffer_.clear();  // what could not be written is not written twice
+    throw;
+  }
+  buffer_.clear();  // keeps its capacity for the next round
 }
 
 void CArchive::Close() {

@@ -12,8 +12,11 @@ UINT CMemFile::Read(void* buffer, UINT count) {
 }
 
 void CMemFile::Write(const void* buffer, UINT count) {
-  if (pos_ + count > data_.size()) data_.resize(pos_ + count);
-  std::copy_n(static_cast<const char*>(buffer), count, data_.data() + pos_);
+  const char* in = static_cast<const char*>(buffer);
+  const size_t overlap = pos_ < data_.size() ? std::min<size_t>(count, data_.size() - pos_) : 0;
+  if (pos_ > data_.size()) data_.resize(pos_);
+  std::copy_n(in, overlap, data_.data() + pos_);
+  data_.append(in + overlap, count - overlap);
   pos_ += count;
 }
 

@@ -27,7 +27,8 @@ iconv_t Descriptor(const char* to, const char* from) {
   };
   struct Cache {
     ~Cache() {
-      for (const Cached& c : entries) iconv_close(c.cd);
+      for (const Cached& c : entries)
+        iconv_close(c.cd);
     }
     std::vector<Cached> entries;
   };

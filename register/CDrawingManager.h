@@ -9,6 +9,9 @@
 
 class CDrawingManagerInfo;
 class CEnvironObj;
+class CStdDraftMgr;
+class CWnd;
+struct DrawingEntryFileInfo;
 
 class CDrawingManager {
  public:
@@ -39,8 +42,25 @@ class CDrawingManager {
   CDrawingFile* FindFile(const CString& path);
   const CDrawingFile* FindFile(const CString& path) const;
 
+  // Registers one file into the register folder dst_folder after the user set its name
+  // fields in the single setting dialog; 1 registered, 0 refused, cancelled or failed.
+  int EntryFile(const CString& src_path, const CString& dst_folder, CStdDraftMgr* draft,
+                CWnd* parent);
+  // The same, with the name fields preset from info (info.path is the source).
+  int EntryFile(const DrawingEntryFileInfo& info, const CString& dst_folder, CStdDraftMgr* draft,
+                CWnd* parent);
+
+  // Sets record's source file name, and its name fields when name already follows the
+  // deliverable naming rule (any letter case) with a type code the catalogue knows.
+  static void SetInfoFromFileName(const CString& name, CDrawingFile& record, const CEnvironObj& env,
+                                  CStdDraftMgr* draft);
+
  private:
   const CEnvironObj& Env() const;
+  // The one algorithm behind both EntryFile forms; fill sets the working record's fields.
+  template <typename Fill>
+  int Entry(const CString& src_path, const CString& dst_folder, CStdDraftMgr* draft, CWnd* parent,
+            Fill fill);
 
   CDrawingManagerInfo* info_;
 };

@@ -7,11 +7,7 @@
 
 namespace afx {
 
-namespace {
-
-// What typing text into a control leaves in it: an ES_NUMBER edit refuses non-digits and no
-// control takes characters past its limit (whole characters only).
-CString Typed(const WindowPeer& peer, const CString& text) {
+CString TypedText(const WindowPeer& peer, const CString& text) {
   const bool digits_only = peer.kind == ControlKind::Edit && (peer.style & ES_NUMBER);
   CString out;
   const char* p = text.GetString();
@@ -27,8 +23,6 @@ CString Typed(const WindowPeer& peer, const CString& text) {
   }
   return out;
 }
-
-}  // namespace
 
 DialogSession::DialogSession(CDialog& dialog) : dialog_(dialog) {
   Settle();
@@ -70,7 +64,7 @@ void DialogSession::Type(int id, const CString& text) {
   FocusOn(id);
   WindowPeer& peer = MutablePeer(id);
   if (!IsOpen() || !peer.enabled) return;
-  peer.text = Typed(peer, text);
+  peer.text = TypedText(peer, text);
   peer.Changed();
   if (peer.kind == ControlKind::Edit) {
     dialog_.Notify(id, EN_UPDATE);

@@ -12,6 +12,11 @@ class CDialog;
 
 namespace afx {
 
+// What typing text into a control leaves in it: an ES_NUMBER edit refuses non-digits and no
+// control takes characters past its text limit (whole characters only). Every presenter
+// applies this rule to what a person types.
+CString TypedText(const WindowPeer& peer, const CString& text);
+
 class DialogSession {
  public:
   explicit DialogSession(CDialog& dialog);

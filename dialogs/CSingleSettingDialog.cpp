@@ -1,0 +1,227 @@
+#include "dialogs/CSingleSettingDialog.h"
+
+#include <cstdlib>
+
+#include "dialogs/CDrawingFilesDialog.h"
+#include "dialogs/DialogResources.h"
+#include "hostlibs/environ/CEnvironObj.h"
+#include "hostlibs/reslib/CSetInstance.h"
+#include "hostlibs/stddraft/CStdDraftMgr.h"
+#include "hostlibs/stddraft/SelZumenType.h"
+#include "module/Module.h"
+#include "register/CDrawingFolder.h"
+
+using namespace drawreg;
+
+IMPLEMENT_DYNAMIC(CSingleSettingDialog, CDialog)
+
+BEGIN_MESSAGE_MAP(CSingleSettingDialog, DialogBase)
+ON_CBN_SELCHANGE(IDC_LIFE, OnLifeChanged)
+ON_CBN_EDITCHANGE(IDC_ARRANGEMENT, OnArrangementEdited)
+ON_CBN_SELCHANGE(IDC_ARRANGEMENT, OnArrangementPicked)
+ON_CBN_EDITCHANGE(IDC_HISTORY, OnHistoryEdited)
+ON_CBN_SELCHANGE(IDC_HISTORY, OnHistoryPicked)
+ON_EN_UPDATE(IDC_PAGE, OnPageUpdated)
+ON_EN_KILLFOCUS(IDC_PAGE, OnPageLeft)
+ON_BN_CLICKED(IDC_TYPE_BUTTON, OnTypeButton)
+ON_BN_CLICKED(IDC_REGISTERED, OnRegisteredButton)
+END_MESSAGE_MAP()
+
+namespace {
+
+bool IsOneCodeCharacter(const CString& s) {
+  if (s.GetLength() != 1) return false;
+  const char c = s[0];
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z');
+}
+
+// The life cycle list's first characters pick the item: C, D and M, anything else S.
+int LifeIndex(const CString& life) {
+  const char c = life.IsEmpty() ? '\0' : life[0];
+  return c == 'C' ? 2 : c == 'D' ? 1 : c == 'M' ? 3 : 0;
+}
+
+void FillCodeList(CComboBox& list) {
+  for (char c = '0'; c <= '9'; ++c)
+    list.AddString(CString(c));
+  for (char c = 'A'; c <= 'Z'; ++c)
+    list.AddString(CString(c));
+}
+
+}  // namespace
+
+CSingleSettingDialog::CSingleSettingDialog(CDrawingFile* file, CDrawingFolder* folder,
+                                           const CEnvironObj* env, CStdDraftMgr* draft,
+                                           CWnd* parent)
+    : DialogBase(IDD_SINGLE_SETTING, parent),
+      file_(file),
+      folder_(folder),
+      env_(env),
+      draft_(draft),
+      work_(*file) {}
+
+void CSingleSettingDialog::DoDataExchange(CDataExchange* dx) {
+  DialogBase::DoDataExchange(dx);
+  DDX_Control(dx, IDC_LIFE, life_);
+  DDX_Control(dx, IDC_ARRANGEMENT, arrangement_);
+  DDX_Control(dx, IDC_HISTORY, history_);
+  DDX_Control(dx, IDC_PAGE, page_);
+}
+
+BOOL CSingleSettingDialog::OnInitDialog() {
+  DialogBase::OnInitDialog();
+  SetDlgItemText(IDC_SOURCE_NAME, file_->Name(1));
+  for (const char8_t* item : {u8"S：測量", u8"D：設計", u8"C：施工", u8"M：維持管理"}) {
+    life_.AddString(CString(item));
+  }
+  life_.SetCurSel(LifeIndex(file_->Life()));
+  FillCodeList(arrangement_);
+  FillCodeList(history_);
+  arrangement_.SetWindowText(file_->Arrangement());
+  history_.SetWindowText(file_->History());
+  page_.SetWindowText(file_->Page());
+  arrangement_.LimitText(1);
+  history_.LimitText(1);
+  page_.LimitText(3);
+  const DrawingTypeInfo& type = file_->GetTypeInfo();
+  if (type.fieldNo >= 0 && type.no >= 0) {
+    SetDlgItemText(IDC_TYPE_NAME, draft_->GetElmName(type.fieldNo, type.no, '-'));
+  }
+  RefreshPreview();
+  return TRUE;
+}
+
+bool CSingleSettingDialog::ReadLife() {
+  const int sel = life_.GetCurSel();
+  if (sel < 0) return false;
+  CString item;
+  life_.GetLBText(sel, item);
+  return item.IsEmpty() ? false : work_.Life(item.Left(1)) != 0;
+}
+
+bool CSingleSettingDialog::ReadArrangement() {
+  const CString text = arrangement_.GetWindowText();
+  return IsOneCodeCharacter(text) && work_.Arrangement(text);
+}
+
+bool CSingleSettingDialog::ReadHistory() {
+  const CString text = history_.GetWindowText();
+  return IsOneCodeCharacter(text) && work_.History(text);
+}
+
+bool CSingleSettingDialog::ReadPage() {
+  // The number the text begins with; the field takes digits only.
+  const int number = std::atoi(page_.GetWindowText());
+  if (number < 1 || number > 999) return false;
+  CString page;
+  page.Format("%03d", number);
+  return work_.Page(page) != 0;
+}
+
+void CSingleSettingDialog::RefreshPreview() {
+  SetDlgItemText(IDC_PREVIEW, work_.Name(0));
+}
+
+void CSingleSettingDialog::OnLifeChanged() {
+  ReadLife();
+  RefreshPreview();
+}
+
+void CSingleSettingDialog::OnArrangementEdited() {
+  if (ReadArrangement()) RefreshPreview();
+}
+
+void CSingleSettingDialog::OnArrangementPicked() {
+  // The edit field shows the pick only after this notification: copy it over first.
+  CString item;
+  arrangement_.GetLBText(arrangement_.GetCurSel(), item);
+  arrangement_.SetWindowText(item);
+  OnArrangementEdited();
+}
+
+void CSingleSettingDialog::OnHistoryEdited() {
+  if (ReadHistory()) RefreshPreview();
+}
+
+void CSingleSettingDialog::OnHistoryPicked() {
+  CString item;
+  history_.GetLBText(history_.GetCurSel(), item);
+  history_.SetWindowText(item);
+  OnHistoryEdited();
+}
+
+void CSingleSettingDialog::OnPageUpdated() {
+  if (ReadPage()) RefreshPreview();
+}
+
+void CSingleSettingDialog::OnPageLeft() {
+  page_.SetWindowText(work_.Page());
+}
+
+void CSingleSettingDialog::OnTypeButton() {
+  const DrawingTypeInfo& type = work_.GetTypeInfo();
+  draft_->SetCurSel(type.fieldNo, type.no);
+  SelZumenTypeInfo info;
+  info.fieldNo = type.fieldNo;
+  info.no = type.no;
+  info.name.Empty();
+  if (!SelZumenType(draft_, this, &info)) return;
+  DrawingTypeInfo chosen;
+  chosen.fieldNo = info.fieldNo;
+  chosen.no = info.no;
+  chosen.code = draft_->GetCurElm()->GetFnameString();
+  work_.SetTypeInfo(chosen);
+  SetDlgItemText(IDC_TYPE_NAME, info.name);
+  RefreshPreview();
+}
+
+void CSingleSettingDialog::OnRegisteredButton() {
+  CSetInstance guard(drawreg::ResourceModule());
+  CDrawingFilesDialog files(env_, folder_, this);
+  files.DoModal();
+}
+
+bool CSingleSettingDialog::IsUniqueInFolder() const {
+  if (!folder_) return true;
+  const CString base = env_->GetBaseNameFromFileName(work_.Name(0));
+  for (int i = 0; i < folder_->GetFileCount(); ++i) {
+    const CDrawingFile* other = folder_->GetFile(i);
+    if (other == file_ || other->Name(1).CompareNoCase(file_->Name(1)) == 0) continue;
+    if (env_->GetBaseNameFromFileName(other->Name(0)).CompareNoCase(base) == 0) return false;
+  }
+  return true;
+}
+
+bool CSingleSettingDialog::CheckFields() {
+  struct Check {
+    bool passed;
+    const char8_t* message;
+    int focus;  // 0: the focus stays
+  };
+  const DrawingTypeInfo& type = work_.GetTypeInfo();
+  // In order; each check runs only when the ones before it passed.
+  const auto run = [&](const Check& check) {
+    if (check.passed) return true;
+    MessageBox(CString(check.message), CString(u8"データエラー"), MB_OK | MB_ICONEXCLAMATION);
+    if (check.focus) GotoDlgCtrl(GetDlgItem(check.focus));
+    return false;
+  };
+  return run({ReadLife(), u8"ライフサイクルが無効です", IDC_LIFE}) &&
+         run({ReadArrangement(), u8"整理番号が無効です", IDC_ARRANGEMENT}) &&
+         run({type.fieldNo >= 0 && type.no >= 0, u8"図面種別が設定されていません",
+              IDC_TYPE_BUTTON}) &&
+         run({ReadPage(), u8"図面番号が無効です", IDC_PAGE}) &&
+         run({ReadHistory(), u8"改訂履歴が無効です", IDC_HISTORY}) &&
+         run({IsUniqueInFolder(), u8"既に使用されている成果ファイル名称です", 0});
+}
+
+void CSingleSettingDialog::OnOK() {
+  const CWnd* focus = GetFocus();
+  if (!focus || focus->GetDlgCtrlID() != IDOK) {
+    DialogBase::OnOK();
+    return;
+  }
+  if (!CheckFields()) return;
+  *file_ = work_;
+  DialogBase::OnOK();
+}

@@ -1,0 +1,71 @@
+// Dialog templates as the resource script lays them out, in dialog units.
+#include "dialogs/DialogResources.h"
+
+namespace drawreg {
+
+namespace {
+
+using K = afx::ControlKind;
+constexpr const char8_t* kFont = u8"ＭＳ Ｐゴシック";
+constexpr DWORD kBordered = WS_BORDER;
+constexpr DWORD kCentred = SS_CENTER | SS_CENTERIMAGE;
+
+afx::DialogTemplate SingleSetting() {
+  return {
+      IDD_SINGLE_SETTING,
+      u8"DRAWING設定",
+      235,
+      156,
+      kFont,
+      9,
+      {
+          {-1, K::Static, SS_LEFT, u8"元ファイル名：", 7, 11, 42, 8},
+          {IDC_SOURCE_NAME, K::Static, kCentred | kBordered, "", 55, 7, 69, 15},
+          {-1, K::Static, SS_RIGHT, u8"ライフサイクル：", 7, 30, 47, 8},
+          {IDC_LIFE, K::ComboBox, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, "", 55, 27, 64, 86},
+          {-1, K::Static, SS_LEFT, u8"整理番号：", 22, 47, 32, 8},
+          {IDC_ARRANGEMENT, K::ComboBox, CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP, "", 55, 45, 32,
+           86},
+          {-1, K::Static, SS_LEFT, u8"（0～9、A～Z）", 92, 48, 42, 8},
+          {-1, K::Static, SS_LEFT, u8"図面種類：", 22, 66, 32, 8},
+          {IDC_TYPE_NAME, K::Static, SS_CENTERIMAGE | SS_ENDELLIPSIS | kBordered, "", 56, 63, 172,
+           15},
+          {IDC_TYPE_BUTTON, K::Button, BS_PUSHBUTTON | WS_TABSTOP, u8"図面種類", 178, 78, 50, 17},
+          {-1, K::Static, SS_LEFT, u8"図面番号：", 22, 86, 32, 8},
+          {IDC_PAGE, K::Edit, ES_NUMBER | ES_RIGHT | ES_AUTOHSCROLL | kBordered | WS_TABSTOP, "",
+           55, 83, 32, 14},
+          {-1, K::Static, SS_LEFT, u8"（001～999）", 92, 86, 35, 8},
+          {-1, K::Static, SS_LEFT, u8"改訂履歴：", 22, 103, 32, 8},
+          {IDC_HISTORY, K::ComboBox, CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP, "", 55, 101, 32, 86},
+          {-1, K::Static, SS_LEFT, u8"（0～9、A～Z）", 92, 104, 42, 8},
+          {-1, K::Static, SS_ETCHEDHORZ, "", 7, 119, 221, 1},
+          {-1, K::Static, SS_LEFT, u8"成果ファイル名：", 7, 131, 48, 8},
+          {IDC_PREVIEW, K::Static, kCentred | kBordered, "", 55, 127, 69, 15},
+          {IDOK, K::Button, BS_OWNERDRAW | WS_TABSTOP, "OK", 126, 125, 50, 20},
+          {IDCANCEL, K::Button, BS_OWNERDRAW | WS_TABSTOP, u8"キャンセル", 178, 125, 50, 20},
+          {IDC_REGISTERED, K::Button, BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP,
+           u8"登録済み\nデータ確認", 170, 7, 58, 25},
+      }};
+}
+
+afx::DialogTemplate DrawingFiles() {
+  return {IDD_DRAWING_FILES,
+          u8"登録済みファイル一覧",
+          427,
+          318,
+          kFont,
+          9,
+          {
+              {IDC_FILE_LIST, K::ListView, LVS_REPORT | LVS_ALIGNLEFT | WS_BORDER | WS_TABSTOP, "",
+               7, 7, 413, 304},
+          }};
+}
+
+}  // namespace
+
+void AddDialogResources(afx::ResourceModule& module) {
+  module.AddDialog(SingleSetting());
+  module.AddDialog(DrawingFiles());
+}
+
+}  // namespace drawreg

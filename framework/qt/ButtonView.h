@@ -1,0 +1,30 @@
+// ButtonView: a button control. Push buttons (also owner-drawn ones, drawn as plain push
+// buttons) are push buttons, radio buttons and check boxes are Qt's, a group box is a frame
+// with a title. A click reaches the dialog as the button's command.
+#pragma once
+
+#include "framework/qt/ControlView.h"
+
+class QAbstractButton;
+class QGroupBox;
+
+namespace afx::qt {
+
+class ButtonView : public ControlView {
+ public:
+  ButtonView(DialogView& dialog, WindowPeer& peer, QWidget* parent);
+
+ protected:
+  void SyncContent() override;
+
+ private:
+  void OnClicked();
+  // Auto radio buttons of the same group: from the control that starts it (WS_GROUP) to the
+  // next one that starts a group.
+  void UncheckRestOfGroup();
+
+  QAbstractButton* button_ = nullptr;  // null for a group box
+  QGroupBox* group_ = nullptr;
+};
+
+}  // namespace afx::qt

@@ -1,0 +1,88 @@
+// DialogView: one modal dialog on screen. It builds the window and a ControlView for each
+// control from the dialog's template and peers, and is the single path by which a person's
+// input reaches the dialog: the input runs, the posted messages are handled, and the window
+// closes once the dialog has ended, in the order the in-memory session keeps.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <QHash>
+#include <QMetaObject>
+
+#include "framework/qt/ControlView.h"
+#include "framework/qt/DialogFont.h"
+#include "framework/qt/DialogWindow.h"
+#include "framework/qt/ImageCache.h"
+
+class CDialog;
+
+namespace afx::qt {
+
+class DialogView : public PeerView {
+ public:
+  // Builds the window; parent is the window of the dialog that owns this one, if any.
+  DialogView(CDialog& dialog, QWidget* parent);
+  DialogView(const DialogView&) = delete;
+  DialogView& operator=(const DialogView&) = delete;
+  ~DialogView() override;
+
+  // Shows the window until the dialog ends; shown is called once it is on screen.
+  void Run(const std::function<void(CDialog&)>& shown);
+
+  // The dialog's own peer: its caption.
+  void Sync(WindowPeer& peer) override;
+
+  CDialog& Dialog() const { return dialog_; }
+  DialogWindow* Window() const { return window_.get(); }
+  const DialogFont& Font() const { return font_; }
+  ImageCache& Images() { return images_; }
+
+  // True while a view shows a change the program made; signals are not input then.
+  bool Syncing() const { return syncing_ > 0; }
+  class SyncScope {
+   public:
+    explicit SyncScope(DialogView& view) : view_(view) { ++view_.syncing_; }
+    SyncScope(const SyncScope&) = delete;
+    SyncScope& operator=(const SyncScope&) = delete;
+    ~SyncScope() { --view_.syncing_; }
+
+   private:
+    DialogView& view_;
+  };
+
+  // Runs what a person's action does to the dialog, then handles the messages it posted, and
+  // closes the window when the dialog has ended. Ignored while syncing or once ended.
+  void UserInput(const std::function<void()>& action);
+  void PressEnter();
+  void PressEscape();
+  // A message was posted: it is handled once the event loop is back, unless input that is
+  // still running handles it first.
+  void Posted();
+
+  // The view showing dialog, or null; the innermost open dialog.
+  static DialogView* Find(const CDialog* dialog);
+  static DialogView* Innermost();
+
+ private:
+  void Build();
+  void OnFocusChanged(QWidget* now);
+  int ControlIdOf(QWidget* widget) const;
+  void Guarded(const std::function<void()>& action);
+  void DispatchPosted();
+  void CloseIfEnded();
+
+  CDialog& dialog_;
+  DialogFont font_;
+  ImageCache images_;
+  std::unique_ptr<DialogWindow> window_;
+  std::vector<std::unique_ptr<ControlView>> controls_;
+  QHash<QWidget*, int> ids_;
+  QMetaObject::Connection focus_connection_;
+  int syncing_ = 0;
+  int busy_ = 0;
+  bool running_ = false;
+};
+
+}  // namespace afx::qt

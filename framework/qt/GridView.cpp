@@ -1,0 +1,12 @@
+#include "framework/qt/GridView.h"
+
+#include <QTableView>
+
+namespace afx::qt {
+
+GridView::GridView(DialogView& dialog, WindowPeer& peer, QWidget* parent)
+    : ControlView(dialog, peer) {
+  SetWidget(new QTableView(parent));
+}
+
+}  // namespace afx::qt

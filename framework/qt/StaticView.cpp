@@ -1,0 +1,61 @@
+#include "framework/qt/StaticView.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+
+#include "framework/qt/QtText.h"
+
+namespace afx::qt {
+
+namespace {
+
+constexpr DWORD kStaticTypeMask = 0x1F;
+
+Qt::Alignment LabelAlignment(DWORD style) {
+  Qt::Alignment align = Qt::AlignLeft;
+  if ((style & kStaticTypeMask) == SS_CENTER) align = Qt::AlignHCenter;
+  if ((style & kStaticTypeMask) == SS_RIGHT) align = Qt::AlignRight;
+  return align | ((style & SS_CENTERIMAGE) ? Qt::AlignVCenter : Qt::AlignTop);
+}
+
+void SetFrame(QFrame* frame, DWORD style) {
+  if (style & SS_SUNKEN) {
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  } else if (style & WS_BORDER) {
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+  }
+}
+
+}  // namespace
+
+StaticView::StaticView(DialogView& dialog, WindowPeer& peer, QWidget* parent)
+    : ControlView(dialog, peer) {
+  if ((peer.style & kStaticTypeMask) == SS_ETCHEDHORZ) {
+    auto* line = new QFrame(parent);
+    line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    SetWidget(line);
+    return;
+  }
+  label_ = new QLabel(parent);
+  label_->setTextFormat(Qt::PlainText);
+  label_->setAlignment(LabelAlignment(peer.style));
+  SetFrame(label_, peer.style);
+  SetWidget(label_);
+}
+
+void StaticView::SyncContent() {
+  if (!label_) return;
+  QString text = WithoutMnemonics(ToDisplayText(peer_.text));
+  const QFontMetrics metrics(label_->font());
+  const int width = label_->contentsRect().width();
+  if (peer_.style & SS_ENDELLIPSIS) {
+    text = metrics.elidedText(text, Qt::ElideRight, width);
+  } else {
+    // Text wraps as in Windows when the control has room for a second line.
+    label_->setWordWrap(label_->contentsRect().height() >= 2 * metrics.height());
+  }
+  if (label_->text() != text) label_->setText(text);
+}
+
+}  // namespace afx::qt

@@ -1,0 +1,138 @@
+#include "hostlibs/xmlfile/CXmlFileDoc.h"
+
+#include <cstring>
+#include <new>
+#include <string_view>
+
+#include "framework/CFile.h"
+#include "hostlibs/xmlfile/CXmlFileElm.h"
+#include "hostlibs/xmlfile/XmlFileTree.h"
+
+namespace {
+
+enum class TextCode { cp932, utf8, unknown };
+
+bool EqualsNoCase(const char* a, const char* b) {
+  for (; *a && *b; ++a, ++b) {
+    if (afx::AsciiLower(*a) != afx::AsciiLower(*b)) return false;
+  }
+  return *a == *b;
+}
+
+// Which code the document's text is in. Without a declaration the text is taken as it is:
+// the files this library writes always declare Shift_JIS, and code page 932 is the code
+// of every name in a register.
+TextCode CodeOf(const pugi::xml_document& doc, bool utf8_mark) {
+  const char* name = "";
+  for (pugi::xml_node n = doc.first_child(); n; n = n.next_sibling()) {
+    if (n.type() == pugi::node_declaration) name = n.attribute("encoding").value();
+  }
+  if (!*name) return utf8_mark ? TextCode::utf8 : TextCode::cp932;
+  static const char* const kCp932[] = {"Shift_JIS", "Shift-JIS",   "SJIS",     "x-sjis",    "CP932",
+                                       "MS932",     "Windows-31J", "MS_Kanji", "csShiftJIS"};
+  for (const char* known : kCp932) {
+    if (EqualsNoCase(name, known)) return TextCode::cp932;
+  }
+  if (EqualsNoCase(name, "UTF-8") || EqualsNoCase(name, "UTF8")) return TextCode::utf8;
+  return TextCode::unknown;
+}
+
+// Entity declarations are refused outright: this library never expands them, and a file
+// that needs them is not one of ours.
+bool DeclaresEntities(const pugi::xml_document& doc) {
+  for (pugi::xml_node n = doc.first_child(); n; n = n.next_sibling()) {
+    if (n.type() == pugi::node_doctype && std::strstr(n.value(), "ENTITY")) return true;
+  }
+  return false;
+}
+
+// A document holds one root element and, around it, only its declarations.
+bool HasOneRoot(const pugi::xml_document& doc) {
+  int roots = 0;
+  for (pugi::xml_node n = doc.first_child(); n; n = n.next_sibling()) {
+    if (n.type() == pugi::node_element) {
+      ++roots;
+    } else if (n.type() != pugi::node_declaration && n.type() != pugi::node_doctype) {
+      return false;
+    }
+  }
+  return roots == 1;
+}
+
+// Walks every element without recursion, so that deep nesting cannot exhaust the stack.
+bool ValuesWithinLimit(const pugi::xml_document& doc) {
+  pugi::xml_node n = doc.first_child();
+  while (n) {
+    for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
+      if (std::strlen(a.value()) > CXmlFileDoc::kMaxValueLength) return false;
+    }
+    if (n.first_child()) {
+      n = n.first_child();
+      continue;
+    }
+    while (n && !n.next_sibling())
+      n = n.parent();
+    if (n) n = n.next_sibling();
+  }
+  return true;
+}
+
+// Reads the whole file into tree's buffer, left uninitialised before: a link box file can
+// run to megabytes, and clearing memory that the read fills anyway costs time.
+bool ReadAll(const char* path, xmlfile::Tree& tree) {
+  CFile file;
+  if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return false;
+  try {
+    const ULONGLONG length = file.GetLength();
+    if (length > CXmlFileDoc::kMaxFileSize) return false;
+    tree.text.reset(new char[length ? length : 1]);
+    tree.size = file.Read(tree.text.get(), static_cast<UINT>(length));
+  } catch (const CException&) {
+    return false;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+CXmlFileDoc::CXmlFileDoc() = default;
+CXmlFileDoc::~CXmlFileDoc() = default;
+
+int CXmlFileDoc::SetUrl(const char* path) {
+  tree_.reset();
+  auto tree = std::make_shared<xmlfile::Tree>();
+  if (!path || !ReadAll(path, *tree)) return 0;
+  return Parse(std::move(tree));
+}
+
+int CXmlFileDoc::SetText(const char* data, size_t size) {
+  tree_.reset();
+  auto tree = std::make_shared<xmlfile::Tree>();
+  tree->text.reset(new char[size ? size : 1]);
+  if (size) std::memcpy(tree->text.get(), data, size);
+  tree->size = size;
+  return Parse(std::move(tree));
+}
+
+int CXmlFileDoc::Parse(std::shared_ptr<xmlfile::Tree> tree) {
+  const bool utf8_mark = std::string_view(tree->text.get(), tree->size).starts_with("\xEF\xBB\xBF");
+  // Bytes are parsed as they are: no conversion, so code page 932 names stay exact.
+  const unsigned options = pugi::parse_default | pugi::parse_declaration | pugi::parse_doctype;
+  const pugi::xml_parse_result result =
+      tree->doc.load_buffer_inplace(tree->text.get(), tree->size, options, pugi::encoding_utf8);
+  if (!result || !HasOneRoot(tree->doc)) return 0;
+  const TextCode code = CodeOf(tree->doc, utf8_mark);
+  if (code == TextCode::unknown || DeclaresEntities(tree->doc)) return 0;
+  // Escapes only shorten values, so no value of a smaller file can pass the limit.
+  if (tree->size > kMaxValueLength && !ValuesWithinLimit(tree->doc)) return 0;
+  tree->utf8 = code == TextCode::utf8;
+  tree_ = std::move(tree);
+  return 1;
+}
+
+CXmlFileElm* CXmlFileDoc::GetRoot() const {
+  if (!tree_) return nullptr;
+  return new CXmlFileElm(tree_, tree_->doc.document_element().internal_object());
+}

@@ -1,0 +1,35 @@
+// CXmlFileElms: the child elements of one element, in document order, searched by tag
+// name. Every element it hands out is a new object that the caller releases.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+namespace pugi {
+struct xml_node_struct;
+}
+namespace xmlfile {
+struct Tree;
+}
+
+class CXmlFileElm;
+
+class CXmlFileElms {
+ public:
+  CXmlFileElms(std::shared_ptr<const xmlfile::Tree> tree,
+               std::vector<pugi::xml_node_struct*> elements);
+  CXmlFileElms(const CXmlFileElms&) = delete;
+  CXmlFileElms& operator=(const CXmlFileElms&) = delete;
+  ~CXmlFileElms();
+
+  long GetCount() const { return static_cast<long>(elements_.size()); }
+  // The first element named name, or null. A line feed at the start of name is ignored.
+  CXmlFileElm* FindAnElm(const char* name) const;
+  // The first element named name at or after position, or null; position moves past the
+  // element found (to the end when none is found). A negative position finds nothing.
+  CXmlFileElm* FindElm(const char* name, long& position) const;
+
+ private:
+  std::shared_ptr<const xmlfile::Tree> tree_;
+  std::vector<pugi::xml_node_struct*> elements_;
+};

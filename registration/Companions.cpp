@@ -1,0 +1,65 @@
+#include "registration/Companions.h"
+
+#include "framework/FileSystem.h"
+#include "hostlibs/environ/CEnvironObj.h"
+#include "hostlibs/sxf/CSxfImageName.h"
+
+namespace registration {
+
+namespace {
+
+// The name as it stands in folder: the same name, or else one that differs only in letter
+// case (names match regardless of case, as on the drives Windows users share); name itself
+// when neither is there.
+CString NameOnDisk(const CEnvironObj& env, const CString& folder, const CString& name) {
+  CString path = folder;
+  env.AddFileName(path, name);
+  if (env.IsExist(path) == 0) return name;
+  CString found;
+  afx::ListDirectory(folder, [&](const afx::DirEntry& e) {
+    if (found.IsEmpty() && !e.isDirectory && e.name.CompareNoCase(name) == 0) found = e.name;
+  });
+  return found.IsEmpty() ? name : found;
+}
+
+}  // namespace
+
+bool IsSxfDrawing(const CEnvironObj& env, const CString& name) {
+  const CString ext = env.GetExtNameFromFileName(name);
+  return ext.CompareNoCase(".SFC") == 0 || ext.CompareNoCase(".P21") == 0;
+}
+
+CStringArray CompanionFiles(const CEnvironObj& env, const CString& src_path) {
+  CStringArray names;
+  const CString name = env.GetFileNameFromRelativePath(src_path);
+  if (!IsSxfDrawing(env, name)) return names;
+  const CString folder = env.GetDirNameFromRelativePath(src_path);
+  const CString saf = NameOnDisk(env, folder, env.GetBaseNameFromFileName(name) + ".SAF");
+  CString saf_path = folder;
+  env.AddFileName(saf_path, saf);
+  if (env.IsExist(saf_path) == 0) names.Add(saf);
+  CSxfImageName images;
+  images.SetEnvObj(env);
+  CStringArray rasters;
+  images.RasterFiles(src_path, rasters);
+  for (int i = 0; i < rasters.GetSize(); ++i)
+    names.Add(NameOnDisk(env, folder, rasters[i]));
+  return names;
+}
+
+bool CopyCompanions(const CEnvironObj& env, const CString& src_path, const CString& dst_folder) {
+  const CStringArray names = CompanionFiles(env, src_path);
+  const CString src_folder = env.GetDirNameFromRelativePath(src_path);
+  for (int i = 0; i < names.GetSize(); ++i) {
+    // Names come from the drawing's contents: only plain names of its own folder are copied.
+    if (!afx::IsPlainFileName(names[i])) return false;
+    CString from = src_folder;
+    CString to = dst_folder;
+    env.AddFileName(from, names[i]);
+    env.AddFileName(to, names[i]);
+    if (!CopyFileA(from, to, FALSE)) return false;
+  }
+  return true;
+}
+
+}  // namespace registration

@@ -1,0 +1,21 @@
+// The companion files of an SXF drawing: its .SAF attribute file and the raster images it
+// refers to, which must travel with it into the register.
+#pragma once
+
+#include "framework/CString.h"
+#include "framework/CStringArray.h"
+
+class CEnvironObj;
+
+namespace registration {
+
+// Whether the file is an SXF drawing (.SFC or .P21, any case).
+bool IsSxfDrawing(const CEnvironObj& env, const CString& name);
+// The companions of src_path, names relative to its folder: the .SAF file when it exists,
+// then the raster files. Empty for a file that is no SXF drawing.
+CStringArray CompanionFiles(const CEnvironObj& env, const CString& src_path);
+// Copies the companions into dst_folder, in order; false at the first failure (those copied
+// before it stay).
+bool CopyCompanions(const CEnvironObj& env, const CString& src_path, const CString& dst_folder);
+
+}  // namespace registration

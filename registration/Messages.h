@@ -1,0 +1,27 @@
+// The registration's messages to the user, and the two kinds of message box it shows: errors
+// with an OK button and the stop icon, questions with Yes and No and the exclamation icon.
+#pragma once
+
+#include "framework/CString.h"
+
+class CWnd;
+
+namespace registration {
+
+inline constexpr const char8_t* kEntryCaption = u8"ファイル登録エラー";
+inline constexpr const char8_t* kLockCaption = u8"編集ロックエラー";
+inline constexpr const char8_t* kOverwriteCaption = u8"ファイルの上書き確認";
+inline constexpr const char8_t* kLockedByOther =
+    u8"現在、他のユーザーが編集中です。再試行しますか？";
+inline constexpr const char8_t* kNoFolder = u8"登録先のフォルダが存在しません。";
+inline constexpr const char8_t* kFolderHasName = u8"ファイル名称と一致するフォルダが存在します。";
+inline constexpr const char8_t* kOverwrite =
+    u8"登録先に名称の一致するファイルが既に存在します。\n上書き登録しますか？";
+inline constexpr const char8_t* kCopyFailed = u8"ファイルのコピーに失敗しました。";
+
+// An error with OK and the stop icon, owned by parent (or by nobody).
+void ShowError(CWnd* parent, const char8_t* text, const char8_t* caption);
+// A question with Yes and No and the exclamation icon; returns the button pressed.
+int Ask(CWnd* parent, const char8_t* text, const char8_t* caption);
+
+}  // namespace registration

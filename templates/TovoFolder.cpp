@@ -1,0 +1,109 @@
+#include "templates/TovoFolder.h"
+
+#include <cstdint>
+#include <memory>
+
+IMPLEMENT_DYNAMIC(TovoFolder, TovoItem)
+
+TovoFolder::TovoFolder(const char* name, const char* disp_name) : TovoItem(name, disp_name) {}
+
+TovoFolder::TovoFolder(const TovoFolder& src) : TovoItem(src) {
+  try {
+    AppendClones(folders_, src.folders_);
+    AppendClones(file_boxes_, src.file_boxes_);
+  } catch (...) {
+    FreeChildren();  // the destructor does not run for a copy that never finished
+    throw;
+  }
+}
+
+TovoFolder& TovoFolder::operator=(const TovoFolder& src) {
+  if (this == &src) return *this;
+  // Copy first: src may be one of this folder's own descendants, which the next step deletes.
+  TovoFolder copy(src);
+  FreeChildren();
+  TovoItem::operator=(copy);
+  folders_ = copy.folders_;  // the nodes move over: copy must not delete them
+  copy.folders_.Clear();
+  file_boxes_ = copy.file_boxes_;
+  copy.file_boxes_.Clear();
+  return *this;
+}
+
+TovoFolder::~TovoFolder() {
+  FreeChildren();
+}
+
+void TovoFolder::FreeChildren() {
+  folders_.FreeAllItems();
+  file_boxes_.FreeAllItems();
+}
+
+void TovoFolder::FreeEntry(TovoItemBuff& buff, TovoItem* item) {
+  const int at = buff.FindItem(item);
+  if (at >= 0) buff.FreeItem(at, 1);
+}
+
+void TovoFolder::AppendClones(TovoItemBuff& to, const TovoItemBuff& from) {
+  for (int i = 0; i < from.GetCnt(); ++i) {
+    const TovoItem* item = from.GetItem(i);
+    std::unique_ptr<TovoItem> clone(item ? item->Clone() : nullptr);
+    to.AddItem(clone.get());
+    clone.release();
+  }
+}
+
+void TovoFolder::Serialize(CArchive& ar) {
+  if (ar.IsStoring()) {
+    Store(ar);
+  } else {
+    Load(ar, 1);
+  }
+}
+
+// An empty entry has no record to write, so it is left out of the count as well.
+void TovoFolder::StoreItems(CArchive& ar, TovoItemBuff& items) {
+  std::int32_t count = 0;
+  for (int i = 0; i < items.GetCnt(); ++i)
+    count += items.GetItem(i) ? 1 : 0;
+  ar << count;
+  for (int i = 0; i < items.GetCnt(); ++i) {
+    if (TovoItem* item = items.GetItem(i)) item->Serialize(ar);
+  }
+}
+
+void TovoFolder::Store(CArchive& ar) {
+  TovoItem::Serialize(ar);
+  StoreItems(ar, file_boxes_);
+  StoreItems(ar, folders_);
+}
+
+void TovoFolder::Load(CArchive& ar, int depth) {
+  if (depth > kMaxLoadDepth) throw CArchiveException(CArchiveException::genericException);
+  TovoItem::Serialize(ar);
+  LoadFileBoxes(ar);
+  LoadFolders(ar, depth);
+}
+
+// A node that fails half-read is never appended; the unique_ptr deletes it on the way out.
+void TovoFolder::LoadFileBoxes(CArchive& ar) {
+  std::int32_t count = 0;
+  ar >> count;
+  for (std::int32_t i = 0; i < count; ++i) {
+    auto box = std::make_unique<TovoFileBox>();
+    box->Serialize(ar);
+    file_boxes_.AddItem(box.get());
+    box.release();
+  }
+}
+
+void TovoFolder::LoadFolders(CArchive& ar, int depth) {
+  std::int32_t count = 0;
+  ar >> count;
+  for (std::int32_t i = 0; i < count; ++i) {
+    auto folder = std::make_unique<TovoFolder>();
+    folder->Load(ar, depth + 1);
+    folders_.AddItem(folder.get());
+    folder.release();
+  }
+}

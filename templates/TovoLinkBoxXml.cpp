@@ -1,0 +1,234 @@
+// The link box's XML file: writing it, reading it back, and the file-time guard that keeps a
+// box from overwriting a file that someone changed since the box last read or wrote it.
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <new>
+#include <vector>
+
+#include "framework/CFile.h"
+#include "framework/CMemFile.h"
+#include "framework/FileSystem.h"
+#include "hostlibs/xmlfile/CXmlFileAutoPtr.h"
+#include "hostlibs/xmlfile/CXmlFileDoc.h"
+#include "hostlibs/xmlfile/CXmlFileElm.h"
+#include "hostlibs/xmlfile/CXmlFileElms.h"
+#include "hostlibs/xmlfile/CXmlFileReader.h"
+#include "hostlibs/xmlfile/CXmlFileWriter.h"
+#include "templates/TovoLinkBox.h"
+
+namespace {
+
+// The names begin with a line feed so that the writer puts their tags on lines of their own;
+// reading passes the very same names.
+constexpr const char* kRootName = "\nTovoLinkBox";
+constexpr const char* kLinksName = "\nLinks";
+constexpr const char* kDeletedLinksName = "\nDeletedLinks";
+constexpr const char* kLinkName = "Link";
+
+// The newest file version this box writes and reads: major * 256 + minor.
+constexpr unsigned kFileVersion = 0x100;
+
+// Versions are written "%X.%02X" and read as two hexadecimal numbers, of which only the low
+// bytes count, as they always have.
+bool IsReadableVersion(const CString& text) {
+  const char* p = text.GetString();
+  char* end = nullptr;
+  const unsigned long major = std::strtoul(p, &end, 16);
+  if (end == p || *end != '.') return false;
+  p = end + 1;
+  const unsigned long minor = std::strtoul(p, &end, 16);
+  if (end == p) return false;
+  return (major & 0xFF) * 256 + (minor & 0xFF) <= kFileVersion;
+}
+
+// A group number is the unsigned 32-bit value of the leading digits; none gives 0, and
+// more than 32 bits hold stays at the largest value.
+int ParseGroupNo(const CString& text) {
+  std::uint64_t value = 0;
+  for (const char* p = text.GetString(); *p >= '0' && *p <= '9'; ++p) {
+    value = value * 10 + static_cast<unsigned>(*p - '0');
+    if (value > UINT32_MAX) value = UINT32_MAX;
+  }
+  return static_cast<int>(static_cast<std::uint32_t>(value));
+}
+
+// A data number is a signed decimal number, kept within what an int holds.
+int ParseDataNo(const CString& text) {
+  const long long value = std::strtoll(text.GetString(), nullptr, 10);
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+// The link of one Link element, or null when one of its required attributes is missing.
+TovoLink* ReadLink(const CXmlFileElm& elm) {
+  std::unique_ptr<TovoLink> link(TovoLink::Create());
+  CString value;
+  if (!elm.GetAttr("Name", value)) return nullptr;
+  link->Name(value);
+  if (!elm.GetAttr("DispName", value)) return nullptr;
+  link->DispName(value);
+  TovoLink::LinkInfo info;
+  if (!elm.GetAttr("GroupNo", value)) return nullptr;
+  info.GroupNo = ParseGroupNo(value);
+  if (!elm.GetAttr("FolName", info.FolName)) return nullptr;
+  link->SetLinkInfo(info);
+  if (!elm.GetAttr("Extension", value)) return nullptr;
+  link->SetExtension(value);
+  if (elm.GetAttr("No", value)) TovoLinkBox::SetLinkDataNo(link.get(), ParseDataNo(value));
+  if (elm.GetAttr("AddText", value)) link->SetAddText(value);
+  return link.release();
+}
+
+CString Decimal(long long value) {
+  char text[24];
+  const auto result = std::to_chars(text, text + sizeof text - 1, value);
+  *result.ptr = '\0';
+  return CString(text);
+}
+
+}  // namespace
+
+// ---- Writing ----
+
+void TovoLinkBox::WriteLinks(CXmlFileWriter& writer, const char* name, const TovoItemBuff& links) {
+  writer.WriteOpenTag(name, nullptr);
+  CString attrs;
+  for (int i = 0; i < links.GetCnt(); ++i) {
+    const TovoLink* link = DYNAMIC_DOWNCAST(TovoLink, links.GetItem(i));
+    if (!link) continue;
+    attrs.Empty();
+    CXmlFileWriter::AddAttrStr(attrs, "Name", link->Name());
+    CXmlFileWriter::AddAttrStr(attrs, "DispName", link->DispName());
+    // The group number is written as its unsigned 32-bit value.
+    const auto group = static_cast<std::uint32_t>(link->GetLinkInfo().GroupNo);
+    CXmlFileWriter::AddAttrStr(attrs, "GroupNo", Decimal(group));
+    CXmlFileWriter::AddAttrStr(attrs, "FolName", link->GetLinkInfo().FolName);
+    CXmlFileWriter::AddAttrStr(attrs, "Extension", link->GetExtension());
+    CXmlFileWriter::AddAttrStr(attrs, "No", Decimal(link->GetDataNo()));
+    CXmlFileWriter::AddAttrStr(attrs, "AddText", link->GetAddText());
+    writer.WriteSingleTag(kLinkName, attrs);
+  }
+  writer.WriteCloseTag(name);
+}
+
+void TovoLinkBox::WriteDoc(CXmlFileWriter& writer) const {
+  writer.WriteBeginDtd(nullptr, nullptr, 0);
+  writer.WriteEndDtd();
+  CString version;
+  version.Format("%X.%02X", kFileVersion >> 8, kFileVersion & 0xFF);
+  CString attrs;
+  CXmlFileWriter::AddAttrStr(attrs, "Version", version);
+  CXmlFileWriter::AddAttrStr(attrs, "Name", Name());
+  CXmlFileWriter::AddAttrStr(attrs, "DispName", DispName());
+  writer.WriteBeginDoc(attrs);
+  WriteLinks(writer, kLinksName, links_);
+  WriteLinks(writer, kDeletedLinksName, deleted_);
+  writer.WriteEndDoc();
+  writer.WriteEndFile();
+}
+
+int TovoLinkBox::Save(const char* path) {
+  CFileStatus status;
+  if (file_time_ != 0 && afx::GetFileStatus(path, status) && status.m_mtime > file_time_) {
+    return -1;
+  }
+  try {
+    // The whole text is made before the file is touched, and the disk room is taken before
+    // the old text is overwritten, so a failure leaves the previous file as it was.
+    CMemFile text;
+    CXmlFileWriter writer;
+    writer.WriteBeginFile(text, kRootName, 1);
+    WriteDoc(writer);
+    const std::string_view bytes = text.Contents();
+    CFile file(path, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite |
+                         CFile::shareExclusive);
+    file.Reserve(bytes.size());
+    for (size_t done = 0; done < bytes.size();) {
+      const size_t piece = std::min<size_t>(bytes.size() - done, 1u << 30);
+      file.Write(bytes.data() + done, static_cast<UINT>(piece));
+      done += piece;
+    }
+    file.SetLength(bytes.size());
+    file.Close();
+  } catch (const CException&) {
+    return 0;
+  } catch (const std::bad_alloc&) {
+    return 0;
+  }
+  file_time_ = afx::GetFileStatus(path, status) ? status.m_mtime : 0;
+  return 1;
+}
+
+// ---- Reading ----
+
+int TovoLinkBox::Load(const char* path) {
+  Clear();
+  if (_Load(path)) return 1;
+  Clear();
+  return 0;
+}
+
+int TovoLinkBox::_Load(const char* path) {
+  // The time is taken before the file is read: should someone write it meanwhile, the box
+  // then holds an older time and refuses to overwrite that change.
+  CFileStatus status;
+  if (!path || !afx::GetFileStatus(path, status)) return 0;
+  CXmlFileReader reader;
+  CXmlFileAutoPtr<CXmlFileDoc> doc(reader.GetDoc());
+  if (!doc || !doc->SetUrl(path)) return 0;
+  if (!ReadDoc(*doc)) return 0;
+  file_time_ = status.m_mtime;
+  return 1;
+}
+
+int TovoLinkBox::ReadDoc(const CXmlFileDoc& doc) {
+  CXmlFileAutoPtr<CXmlFileElm> root(doc.GetRoot());
+  if (!root || !root->IsSameTagName(kRootName)) return 0;
+  CString value;
+  if (!root->GetAttr("Version", value) || !IsReadableVersion(value)) return 0;
+  if (!root->GetAttr("Name", value)) return 0;
+  Name(value);
+  if (!root->GetAttr("DispName", value)) return 0;
+  DispName(value);
+  CXmlFileAutoPtr<CXmlFileElms> children(root->GetChildren());
+  if (!children) return 0;
+  return ReadLinks(*children, kLinksName, links_) &&
+         ReadLinks(*children, kDeletedLinksName, deleted_);
+}
+
+int TovoLinkBox::ReadLinks(const CXmlFileElms& children, const char* name, TovoItemBuff& into) {
+  CXmlFileAutoPtr<CXmlFileElm> list(children.FindAnElm(name));
+  if (!list) return 0;
+  CXmlFileAutoPtr<CXmlFileElms> elms(list->GetChildren());
+  if (!elms) return 1;
+  // The whole list is read before the box takes any link: a list that fails adds nothing,
+  // and the box's array then grows in one sweep instead of between thousands of links.
+  std::vector<std::unique_ptr<TovoLink>> links;
+  links.reserve(static_cast<size_t>(elms->GetCount()));
+  // Links without a number are numbered on from the one before.
+  int running = 0;
+  long position = 0;
+  for (;;) {
+    CXmlFileAutoPtr<CXmlFileElm> elm(elms->FindElm(kLinkName, position));
+    if (!elm) break;
+    std::unique_ptr<TovoLink> link(ReadLink(*elm));
+    if (!link) return 0;
+    if (link->GetDataNo() < 0) {
+      SetLinkDataNo(link.get(), running);
+      running = running == INT_MAX ? INT_MAX : running + 1;
+    } else {
+      running = link->GetDataNo() == INT_MAX ? INT_MAX : link->GetDataNo() + 1;
+    }
+    links.push_back(std::move(link));
+  }
+  for (std::unique_ptr<TovoLink>& link : links) {
+    into.AddItem(link.get());
+    link.release();
+  }
+  return 1;
+}

@@ -1,0 +1,146 @@
+// The XML file library on its own: the writer's text, the reader's element lists, and the
+// documents the reader refuses. Whole link box files are tested with the link box.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/CMemFile.h"
+#include "hostlibs/xmlfile/CXmlFileAutoPtr.h"
+#include "hostlibs/xmlfile/CXmlFileDoc.h"
+#include "hostlibs/xmlfile/CXmlFileElm.h"
+#include "hostlibs/xmlfile/CXmlFileElms.h"
+#include "hostlibs/xmlfile/CXmlFileReader.h"
+#include "hostlibs/xmlfile/CXmlFileWriter.h"
+#include "support/Files.h"
+#include "support/TempDir.h"
+
+namespace {
+
+// Trail bytes 0x5C and 0x7C (ソ, 表, ポ) and half-width katakana.
+const CString kJapanese = u8"ソ表ポｱｲｳ";
+
+std::string WriteSample(const CString& text) {
+  CMemFile file;
+  CXmlFileWriter w;
+  w.WriteBeginFile(file, "\nBox", 1);
+  w.WriteBeginDtd(nullptr, nullptr, 0);
+  w.WriteEndDtd();
+  w.WriteBeginDoc(nullptr);
+  w.WriteOpenTag("\nItems", nullptr);
+  for (const char* name : {"Item", "Other", "Item"}) {
+    CString attrs;
+    CXmlFileWriter::AddAttrStr(attrs, "Text", text);
+    w.WriteSingleTag(name, attrs);
+  }
+  w.WriteCloseTag("\nItems");
+  w.WriteOpenTag("Empty", nullptr);
+  w.WriteCloseTag("Empty");
+  w.WriteEndDoc();
+  w.WriteEndFile();
+  return std::string(file.Contents());
+}
+
+CXmlFileDoc* Parse(const std::string& bytes) {
+  CXmlFileDoc* doc = CXmlFileReader().GetDoc();
+  doc->SetText(bytes.data(), bytes.size());
+  return doc;
+}
+
+TEST(CXmlFileWriter, PutsLineFeedNamesOnNewLinesAndEscapesValues) {
+  EXPECT_EQ(
+      "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\n<!DOCTYPE Box>\n<Box>"
+      "\n<Items><Item Text=\"y\"/><Other Text=\"y\"/><Item Text=\"y\"/>\n</Items>"
+      "<Empty></Empty>\n</Box>\n",
+      WriteSample("y"));
+  CString attrs;
+  CXmlFileWriter::AddAttrStr(attrs, "A", CString("&<>\"'\t\n\r\x01") + kJapanese);
+  EXPECT_EQ(" A=\"&amp;&lt;&gt;&quot;'&#9;&#10;&#13;&#x1;" + kJapanese + "\"", attrs);
+}
+
+TEST(CXmlFileWriter, RefusesTagsThatDoNotNestAndNamesThatAreNotNames) {
+  CMemFile file;
+  CXmlFileWriter w;
+  EXPECT_THROW(w.WriteOpenTag("A", nullptr), CInvalidArgException);  // before the file
+  EXPECT_THROW(w.WriteBeginFile(file, "bad name", 1), CInvalidArgException);
+  w.WriteBeginFile(file, "Root", 1);
+  w.WriteBeginDoc(nullptr);
+  w.WriteOpenTag("A", nullptr);
+  EXPECT_THROW(w.WriteCloseTag("B"), CInvalidArgException);
+  EXPECT_THROW(w.WriteEndDoc(), CInvalidArgException);
+  w.WriteCloseTag("A");
+  EXPECT_THROW(w.WriteCloseTag("Root"), CInvalidArgException);
+  EXPECT_THROW(w.WriteSingleTag("1x", nullptr), CInvalidArgException);
+  CString attrs;
+  EXPECT_THROW(CXmlFileWriter::AddAttrStr(attrs, "a b", "v"), CInvalidArgException);
+  w.WriteEndDoc();
+  EXPECT_THROW(w.WriteBeginDoc(nullptr), CInvalidArgException);  // a second root
+}
+
+TEST(CXmlFileReader, FindsChildrenByNameInOrderAndReadsValuesExactly) {
+  const CString text = CString("&<>\"'\t\n\r\x01") + kJapanese;
+  CXmlFileAutoPtr<CXmlFileDoc> doc(Parse(WriteSample(text)));
+  CXmlFileAutoPtr<CXmlFileElm> root(doc->GetRoot());
+  ASSERT_TRUE(root);
+  EXPECT_TRUE(root->IsSameTagName("\nBox"));
+  EXPECT_TRUE(root->IsSameTagName("Box"));
+  EXPECT_FALSE(root->IsSameTagName("box"));
+  CXmlFileAutoPtr<CXmlFileElms> top(root->GetChildren());
+  doc = nullptr;  // what was taken from a document outlives it
+  root = nullptr;
+  CXmlFileAutoPtr<CXmlFileElm> items(top->FindAnElm("Items"));
+  CXmlFileAutoPtr<CXmlFileElm> empty(top->FindAnElm("\nEmpty"));
+  ASSERT_TRUE(items && empty);
+  EXPECT_EQ(nullptr, empty->GetChildren());
+  CXmlFileAutoPtr<CXmlFileElms> list(items->GetChildren());
+  long position = 0;
+  int found = 0;
+  CString value;
+  while (CXmlFileAutoPtr<CXmlFileElm>(list->FindElm("Item", position))) ++found;
+  EXPECT_EQ(2, found);  // the Other element between them is passed over
+  EXPECT_EQ(3, position);
+  position = 1;
+  CXmlFileAutoPtr<CXmlFileElm> second(list->FindElm("Item", position));
+  ASSERT_TRUE(second);
+  ASSERT_TRUE(second->GetAttr("Text", value));
+  EXPECT_EQ(text, value);
+  EXPECT_FALSE(second->GetAttr("Missing", value));
+  EXPECT_EQ(text, value);  // untouched when absent
+  position = -1;
+  EXPECT_EQ(nullptr, CXmlFileAutoPtr<CXmlFileElm>(list->FindElm("Item", position)).Get());
+}
+
+TEST(CXmlFileReader, ConvertsUtf8DocumentsToCodePage932) {
+  const std::string utf8 = afx::ToUtf8(kJapanese);
+  CXmlFileAutoPtr<CXmlFileDoc> doc(
+      Parse("<?xml version=\"1.0\" encoding=\"UTF-8\"?><R N=\"" + utf8 + "\"/>"));
+  CXmlFileAutoPtr<CXmlFileElm> root(doc->GetRoot());
+  CString value;
+  ASSERT_TRUE(root && root->GetAttr("N", value));
+  EXPECT_EQ(kJapanese, value);
+}
+
+TEST(CXmlFileReader, RefusesDocumentsItCannotTrust) {
+  const std::string huge = "<R N=\"" + std::string(CXmlFileDoc::kMaxValueLength + 1, 'x') + "\"/>";
+  for (const std::string& bytes : {
+           std::string(),
+           std::string("<A/><B/>"),
+           std::string("text<A/>"),
+           std::string("<R N=\"abc/>"),
+           std::string("<!DOCTYPE R [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><R N=\"&x;\"/>"),
+           std::string("<?xml version=\"1.0\" encoding=\"EUC-JP\"?><R/>"),
+           huge,
+       }) {
+    CXmlFileAutoPtr<CXmlFileDoc> doc(Parse(bytes));
+    EXPECT_EQ(nullptr, CXmlFileAutoPtr<CXmlFileElm>(doc->GetRoot()).Get()) << bytes.substr(0, 60);
+  }
+  CXmlFileAutoPtr<CXmlFileDoc> longest(
+      Parse("<R N=\"" + std::string(CXmlFileDoc::kMaxValueLength, 'x') + "\"/>"));
+  EXPECT_NE(nullptr, CXmlFileAutoPtr<CXmlFileElm>(longest->GetRoot()).Get());
+  TempDir dir;
+  CXmlFileAutoPtr<CXmlFileDoc> missing(CXmlFileReader().GetDoc());
+  EXPECT_EQ(0, missing->SetUrl(dir.File("missing.xml")));
+  WriteBytes(dir.File("box.xml"), WriteSample(kJapanese));
+  EXPECT_EQ(1, missing->SetUrl(dir.File("box.xml")));
+}
+
+}  // namespace

@@ -1,0 +1,409 @@
+// Link boxes: the data-number rules, the deleted links, copies, and the box's XML file with
+// its file-time guard and its refusal of damaged or hostile files.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/CFile.h"
+#include "framework/FileSystem.h"
+#include "support/Files.h"
+#include "support/TempDir.h"
+#include "templates/TovoLinkBox.h"
+
+namespace {
+
+using Numbers = std::vector<int>;
+using LinkInfo = TovoLink::LinkInfo;
+
+std::unique_ptr<TovoLinkBox> NewBox() {
+  TovoFileBox file_box;
+  file_box.Name(u8"図面");
+  file_box.DispName(u8"図面ファイル");
+  file_box.SNDigit(3);
+  file_box.Extension("P21");
+  return std::unique_ptr<TovoLinkBox>(TovoLinkBox::Create(file_box));
+}
+
+TovoLink* NewLink(int group, const CString& folder) {
+  LinkInfo info{group, folder};
+  TovoLink* link = TovoLink::Create(&info);
+  link->Name(folder + ".P21");
+  return link;
+}
+
+// A box whose links (groups 0, 1, ...) carry the given data numbers.
+std::unique_ptr<TovoLinkBox> BoxNumbered(const Numbers& numbers) {
+  auto box = NewBox();
+  for (size_t i = 0; i < numbers.size(); ++i) {
+    TovoLink* link = NewLink(static_cast<int>(i), "F");
+    box->AddLink(link);
+    TovoLinkBox::SetLinkDataNo(link, numbers[i]);
+  }
+  return box;
+}
+
+Numbers NumbersOf(const TovoLinkBox& box) {
+  Numbers numbers;
+  for (int i = 0; i < box.GetLinkCnt(); ++i)
+    numbers.push_back(box.GetLink(i)->GetDataNo());
+  return numbers;
+}
+
+TEST(TovoLinkBoxNumbers, AddLinkAppendsItemsOfTheirOwnAndForgetsTheMatchingDeletedLink) {
+  auto box = NewBox();
+  EXPECT_EQ(0, box->AddLink(NewLink(7, "Dir")));
+  EXPECT_EQ(1, box->AddLink(NewLink(8, "Dir")));
+  EXPECT_EQ((Numbers{0, 1}), NumbersOf(*box));
+  box->DelLink(0, 1);
+  ASSERT_EQ(1, box->GetDelLinkCnt());
+  EXPECT_NE(nullptr, box->SrchDelLink({7, "DIR"}));
+  box->AddLink(NewLink(7, "dir"));  // the same link, its folder name in other letters
+  EXPECT_EQ(0, box->GetDelLinkCnt());
+  EXPECT_EQ((Numbers{0, 1}), NumbersOf(*box));
+  EXPECT_EQ(-1, box->AddLink(nullptr));
+}
+
+TEST(TovoLinkBoxNumbers, UniteAndDevideKeepRunsAndRenumberTheTail) {
+  const struct {
+    Numbers start;
+    char op;  // 'U' unites a..b, 'D' divides at a
+    int a, b;
+    Numbers expected;
+  } cases[] = {
+      {{0, 1, 2, 3, 4}, 'U', 1, 3, {0, 1, 1, 1, 2}},
+      {{0, 1, 1, 1, 2}, 'D', 2, 0, {0, 1, 2, 3, 4}},
+      {{0, 1, 2, 3, 3}, 'U', 0, 1, {0, 0, 1, 2, 2}},
+      {{0, 0, 0, 1, 1}, 'D', 0, 0, {0, 1, 2, 3, 3}},
+      {{0, 1, 2, 3, 4}, 'U', 2, 2, {0, 1, 2, 3, 4}},
+      {{0, 1, 2, 3, 4}, 'U', 3, 1, {0, 1, 2, 3, 4}},
+      {{0, 1, 2, 2, 3}, 'D', 1, 0, {0, 1, 2, 2, 3}},
+      // The first link after the range always starts a new item, even if it repeated the
+      // range's former number.
+      {{0, 1, 1, 5, 5}, 'U', 0, 1, {0, 0, 1, 2, 2}},
+      {{3, 3, 3}, 'D', 2, 0, {3, 4, 5}},
+  };
+  for (const auto& c : cases) {
+    auto box = BoxNumbered(c.start);
+    if (c.op == 'U') {
+      box->UniteLinks(c.a, c.b);
+    } else {
+      box->DevideLinks(c.a);
+    }
+    EXPECT_EQ(c.expected, NumbersOf(*box)) << c.op << c.a << "," << c.b;
+  }
+}
+
+TEST(TovoLinkBoxNumbers, InsertAndDeleteRenumberFromZero) {
+  auto box = BoxNumbered({0, 1});
+  TovoLink* first = NewLink(9, "New");
+  box->InsLink(0, first);
+  EXPECT_EQ(first, box->GetLink(0));
+  EXPECT_EQ((Numbers{0, 1, 2}), NumbersOf(*box));
+
+  std::unique_ptr<TovoLink> refused(NewLink(10, "X"));
+  box->InsLink(box->GetLinkCnt(), refused.get());  // at the count: not inserted
+  box->InsLink(-1, refused.get());
+  EXPECT_EQ(3, box->GetLinkCnt());
+
+  box = BoxNumbered({0, 1, 2, 3, 4});
+  const TovoLink* second = box->GetLink(1);
+  box->DelLink(1, 2);
+  EXPECT_EQ((Numbers{0, 1, 2}), NumbersOf(*box));
+  ASSERT_EQ(2, box->GetDelLinkCnt());
+  EXPECT_EQ(second, box->GetDelLink(0));
+  EXPECT_EQ(2, box->GetDelLink(1)->GetLinkInfo().GroupNo);
+
+  box = BoxNumbered({4, 4, 9, -1, -1});
+  box->DelLink(0, 0);  // moves nothing, yet renumbers
+  EXPECT_EQ((Numbers{0, 0, 1, 2, 3}), NumbersOf(*box));
+}
+
+TEST(TovoLinkBoxSearch, MatchesGroupExactlyAndFolderIgnoringCase) {
+  auto box = NewBox();
+  box->AddLink(NewLink(1, u8"ｆｏｌｄ"));
+  box->AddLink(NewLink(1, "Fold"));
+  box->AddLink(NewLink(2, "fold"));
+  EXPECT_EQ(box->GetLink(1), box->SrchLink({1, "FOLD"}));
+  EXPECT_EQ(box->GetLink(2), box->SrchLink({2, "Fold"}));
+  EXPECT_EQ(nullptr, box->SrchLink({3, "Fold"}));
+  // Full-width letters are characters of their own, never folded.
+  EXPECT_EQ(nullptr, box->SrchLink({1, u8"ＦＯＬＤ"}));
+}
+
+TEST(TovoLinkBoxCopy, CopiesLinksWithoutAdditionalTextsDeletedLinksOrFileTime) {
+  TempDir dir;
+  auto box = BoxNumbered({0, 0, 1});
+  box->GetLink(0)->SetAddText("note");
+  box->DelLink(2, 1);
+  ASSERT_EQ(1, box->Save(dir.File("a.xml")));
+  ASSERT_NE(0u, box->GetFileTime());
+
+  std::unique_ptr<TovoLinkBox> copy(box->Copy());
+  EXPECT_EQ(box->Name(), copy->Name());
+  EXPECT_EQ(CString("P21"), copy->GetTemplate().Extension());
+  EXPECT_EQ((Numbers{0, 0}), NumbersOf(*copy));
+  EXPECT_NE(box->GetLink(0), copy->GetLink(0));
+  EXPECT_TRUE(copy->GetLink(0)->GetAddText().IsEmpty());
+  EXPECT_EQ(0, copy->GetDelLinkCnt());
+  EXPECT_EQ(0u, copy->GetFileTime());
+
+  // Assignment keeps the target's deleted links and file time.
+  auto target = BoxNumbered({0, 1});
+  target->DelLink(0, 1);
+  *target = *box;
+  EXPECT_EQ(2, target->GetLinkCnt());
+  EXPECT_EQ(1, target->GetDelLinkCnt());
+  *target = *target;
+  EXPECT_EQ(2, target->GetLinkCnt());
+
+  TovoLink link;
+  link.SetAddText("mine");
+  link = *box->GetLink(1);
+  EXPECT_EQ(CString("mine"), link.GetAddText());
+  EXPECT_EQ(1, link.GetLinkInfo().GroupNo);
+}
+
+// ---- The XML file ----
+
+// Names with the trail bytes 0x5C and 0x7C, half-width katakana and characters that XML
+// must escape.
+const CString kName = u8"ソ表ポ能ｱｲｳ";
+const CString kText = CString(u8"予定表\\") + " a&b<c>\"d'\te\r\nf";
+
+std::unique_ptr<TovoLinkBox> SampleBox() {
+  auto box = NewBox();
+  box->Name(kName);
+  box->DispName(kText);
+  TovoLink* a = NewLink(-1, kName);
+  a->DispName(kText);
+  a->SetExtension("P21");
+  a->SetAddText(kText);
+  box->AddLink(a);
+  box->AddLink(NewLink(5, "B"));
+  box->AddLink(NewLink(6, "C"));
+  box->UniteLinks(1, 2);
+  box->GetLink(1)->SetAddText(u8"二");
+  TovoLink* gone = NewLink(3, u8"削除");
+  box->AddLink(gone);
+  gone->SetAddText("kept");
+  box->DelLink(3, 1);
+  return box;
+}
+
+void ExpectSameLink(const TovoLink& a, const TovoLink& b) {
+  EXPECT_EQ(a.Name(), b.Name());
+  EXPECT_EQ(a.DispName(), b.DispName());
+  EXPECT_EQ(a.GetLinkInfo().GroupNo, b.GetLinkInfo().GroupNo);
+  EXPECT_EQ(a.GetLinkInfo().FolName, b.GetLinkInfo().FolName);
+  EXPECT_EQ(a.GetExtension(), b.GetExtension());
+  EXPECT_EQ(a.GetDataNo(), b.GetDataNo());
+  EXPECT_EQ(a.GetAddText(), b.GetAddText());
+}
+
+TEST(TovoLinkBoxFile, SaveThenLoadKeepsEverythingByteForByte) {
+  TempDir dir;
+  const CString path = dir.Path() + "/" + CString(u8"成果.xml");
+  auto box = SampleBox();
+  ASSERT_EQ(1, box->Save(path));
+  const std::string bytes = ReadBytes(path);
+  EXPECT_NE(std::string::npos, bytes.find("GroupNo=\"4294967295\""));
+  EXPECT_NE(std::string::npos, bytes.find("Version=\"1.00\""));
+
+  auto loaded = NewBox();
+  ASSERT_EQ(1, loaded->Load(path));
+  EXPECT_EQ(kName, loaded->Name());
+  EXPECT_EQ(kText, loaded->DispName());
+  ASSERT_EQ(3, loaded->GetLinkCnt());
+  for (int i = 0; i < 3; ++i)
+    ExpectSameLink(*box->GetLink(i), *loaded->GetLink(i));
+  EXPECT_EQ((Numbers{0, 1, 1}), NumbersOf(*loaded));
+  ASSERT_EQ(1, loaded->GetDelLinkCnt());
+  ExpectSameLink(*box->GetDelLink(0), *loaded->GetDelLink(0));
+  EXPECT_EQ(box->GetFileTime(), loaded->GetFileTime());
+  // Written again, the file is the same to the byte.
+  ASSERT_EQ(1, loaded->Save(path));
+  EXPECT_EQ(bytes, ReadBytes(path));
+}
+
+TEST(TovoLinkBoxFile, OrdinaryXmlToolAcceptsTheFile) {
+  if (access("/usr/bin/xmllint", X_OK) != 0) GTEST_SKIP() << "xmllint is not installed";
+  TempDir dir;
+  ASSERT_EQ(1, SampleBox()->Save(dir.File("box.xml")));
+  const std::string command = "/usr/bin/xmllint --noout '" + dir.path() + "/box.xml'";
+  EXPECT_EQ(0, std::system(command.c_str()));
+}
+
+std::string BoxFile(const std::string& version, const std::string& links) {
+  return "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\n<TovoLinkBox Version=\"" + version +
+         "\" Name=\"N\" DispName=\"D\">\n<Links>" + links + "</Links>\n<DeletedLinks/>\n" +
+         "</TovoLinkBox>\n";
+}
+
+std::string LinkElement(const std::string& extra) {
+  return "<Link Name=\"n\" DispName=\"d\" GroupNo=\"1\" FolName=\"f\" Extension=\"e\"" + extra +
+         "/>";
+}
+
+TEST(TovoLinkBoxFile, MissingNumbersCountOnAndGivenNumbersStay) {
+  TempDir dir;
+  const CString path = dir.File("box.xml");
+  const struct {
+    std::string links;
+    Numbers expected;
+  } cases[] = {
+      {LinkElement("") + LinkElement("") + LinkElement(""), {0, 1, 2}},
+      {LinkElement(" No=\"4\"") + LinkElement(" No=\"4\"") + LinkElement(" No=\"7\""), {4, 4, 7}},
+      {LinkElement(" No=\"5\"") + "<Other/>" + LinkElement("") + LinkElement(" No=\"-3\""),
+       {5, 6, 7}},
+  };
+  for (const auto& c : cases) {
+    WriteBytes(path, BoxFile("1.00", c.links));
+    auto box = NewBox();
+    ASSERT_EQ(1, box->Load(path)) << c.links;
+    EXPECT_EQ(c.expected, NumbersOf(*box)) << c.links;
+  }
+}
+
+TEST(TovoLinkBoxFile, VersionAboveOneIsRefused) {
+  TempDir dir;
+  const CString path = dir.File("box.xml");
+  const struct {
+    const char* text;
+    int result;
+  } cases[] = {{"1.00", 1}, {"1.0", 1}, {"0.FF", 1}, {"0.5", 1},   {"101.0", 1},
+               {"1.01", 0}, {"2.0", 0}, {"2.00", 0}, {"1", 0},     {"", 0},
+               {"x.0", 0},  {"1.x", 0}, {"-1.0", 0}, {"FF.FF", 0}, {"99999999999999999999.0", 0}};
+  for (const auto& c : cases) {
+    WriteBytes(path, BoxFile(c.text, LinkElement("")));
+    auto box = NewBox();
+    EXPECT_EQ(c.result, box->Load(path)) << c.text;
+    EXPECT_EQ(c.result, box->GetLinkCnt()) << c.text;
+  }
+}
+
+// Runs body in a child process, as another program would, and waits for it.
+template <typename Body>
+void InChild(Body body) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    body();
+    _exit(0);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+}
+
+TEST(TovoLinkBoxFile, SaveRefusesWhileTheFileChangedAndAcceptsAfterLoading) {
+  TempDir dir;
+  const CString path = dir.File("box.xml");
+  auto box = SampleBox();
+  ASSERT_EQ(1, box->Save(path));
+  auto other = NewBox();
+  ASSERT_EQ(1, other->Load(path));
+
+  InChild([&] {
+    auto writer = NewBox();
+    writer->Load(path);
+    writer->AddLink(NewLink(42, "Other"));
+    writer->Save(path);
+    // File systems stamp times with a coarse clock; make sure the change shows as later.
+    const timespec later[2] = {{0, UTIME_OMIT},
+                               {static_cast<time_t>(writer->GetFileTime() / 1000000000 + 2), 0}};
+    utimensat(AT_FDCWD, afx::ToUtf8(path).c_str(), later, 0);
+  });
+  const std::string changed = ReadBytes(path);
+  ASSERT_NE(std::string::npos, changed.find("Other"));
+
+  EXPECT_EQ(-1, box->Save(path));
+  EXPECT_EQ(-1, other->Save(path));
+  EXPECT_EQ(changed, ReadBytes(path));
+  ASSERT_EQ(1, other->Load(path));
+  EXPECT_EQ(4, other->GetLinkCnt());
+  EXPECT_EQ(1, other->Save(path));
+  // A box that never read or wrote the file overwrites it.
+  EXPECT_EQ(1, NewBox()->Save(path));
+}
+
+TEST(TovoLinkBoxFile, SaveFailsWithoutLosingTheFile) {
+  TempDir dir;
+  auto box = SampleBox();
+  EXPECT_EQ(0, box->Save(dir.File("missing/box.xml")));
+  const CString path = dir.File("box.xml");
+  WriteBytes(path, "previous");
+  CFile holder;
+  ASSERT_TRUE(holder.Open(path, CFile::modeRead | CFile::shareExclusive));
+  EXPECT_EQ(0, box->Save(path));
+  holder.Close();
+  EXPECT_EQ("previous", ReadBytes(path));
+}
+
+TEST(TovoLinkBoxFile, DamagedOrHostileFilesLoadNothing) {
+  TempDir dir;
+  const CString path = dir.File("box.xml");
+  ASSERT_EQ(1, SampleBox()->Save(path));
+  const std::string good = ReadBytes(path);
+  const std::string link = LinkElement("");
+  auto without = [&](const char* attr) {
+    std::string l = link;
+    const size_t at = l.find(std::string(" ") + attr + "=");
+    const size_t end = l.find('"', l.find('"', at) + 1);
+    return l.erase(at, end + 1 - at);
+  };
+  const std::string laughs =
+      "<?xml version=\"1.0\"?><!DOCTYPE TovoLinkBox [<!ENTITY a \"aaaaaaaa\">"
+      "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;\">]>"
+      "<TovoLinkBox Version=\"1.00\" Name=\"&c;\" DispName=\"d\"><Links/><DeletedLinks/>"
+      "</TovoLinkBox>";
+  const std::string huge = "<TovoLinkBox Version=\"1.00\" Name=\"" + std::string(1 << 20, 'N') +
+                           "\" DispName=\"d\"><Links/><DeletedLinks/></TovoLinkBox>";
+  const std::vector<std::pair<const char*, std::string>> cases = {
+      {"empty", ""},
+      {"truncated", good.substr(0, good.size() - 20)},
+      {"not XML", "TovoLinkBox"},
+      {"wrong root",
+       "<LinkBox Version=\"1.00\" Name=\"n\" DispName=\"d\"><Links/>"
+       "<DeletedLinks/></LinkBox>"},
+      {"root in other letters",
+       "<tovolinkbox Version=\"1.00\" Name=\"n\" DispName=\"d\">"
+       "<Links/><DeletedLinks/></tovolinkbox>"},
+      {"no version",
+       "<TovoLinkBox Name=\"n\" DispName=\"d\"><Links/><DeletedLinks/>"
+       "</TovoLinkBox>"},
+      {"no name",
+       "<TovoLinkBox Version=\"1.00\" DispName=\"d\"><Links/><DeletedLinks/>"
+       "</TovoLinkBox>"},
+      {"no display name",
+       "<TovoLinkBox Version=\"1.00\" Name=\"n\"><Links/><DeletedLinks/>"
+       "</TovoLinkBox>"},
+      {"no lists", "<TovoLinkBox Version=\"1.00\" Name=\"n\" DispName=\"d\"/>"},
+      {"no deleted list", "<TovoLinkBox Version=\"1.00\" Name=\"n\" DispName=\"d\"><Links>" + link +
+                              "</Links></TovoLinkBox>"},
+      {"link without Name", BoxFile("1.00", link + without("Name"))},
+      {"link without DispName", BoxFile("1.00", link + without("DispName"))},
+      {"link without GroupNo", BoxFile("1.00", link + without("GroupNo"))},
+      {"link without FolName", BoxFile("1.00", link + without("FolName"))},
+      {"link without Extension", BoxFile("1.00", link + without("Extension"))},
+      {"entity expansion", laughs},
+      {"huge value", huge},
+  };
+  for (const auto& [what, bytes] : cases) {
+    auto box = SampleBox();
+    ASSERT_EQ(1, box->Save(dir.File("own.xml")));
+    WriteBytes(path, bytes);
+    EXPECT_EQ(0, box->Load(path)) << what;
+    EXPECT_EQ(0, box->GetLinkCnt()) << what;
+    EXPECT_EQ(0, box->GetDelLinkCnt()) << what;
+    EXPECT_EQ(0u, box->GetFileTime()) << what;
+  }
+  auto box = SampleBox();
+  EXPECT_EQ(0, box->Load(dir.File("absent.xml")));
+  EXPECT_EQ(0, box->GetLinkCnt());
+}
+
+}  // namespace
