@@ -21,6 +21,7 @@ int OpenMode(UINT flags) {
   }
   // Never O_TRUNC here: the file is truncated only once its lock is held.
   if (flags & CFile::modeCreate) mode |= O_CREAT;
+  if ((flags & CFile::modeCreate) && (flags & CFile::modeCreateNew)) mode |= O_EXCL;
   return mode;
 }
 

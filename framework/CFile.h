@@ -25,6 +25,9 @@ class CFile {
     modeNoTruncate = 0x2000,
     typeText = 0x4000,
     typeBinary = 0x8000,
+    // Our own: with modeCreate, fail with fileExists when the file is already there, so that
+    // of several processes creating one file exactly one succeeds.
+    modeCreateNew = 0x10000,
   };
   enum SeekPosition { begin = 0, current = 1, end = 2 };
   static constexpr int hFileNull = -1;

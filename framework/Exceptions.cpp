@@ -32,6 +32,8 @@ int CFileException::CauseFromErrno(int error) {
       return diskFull;
     case EIO:
       return hardIO;
+    case EEXIST:
+      return fileExists;
     default:
       return genericException;
   }

@@ -43,7 +43,8 @@ class CFileException : public CException {
     sharingViolation,
     lockViolation,
     diskFull,
-    endOfFile
+    endOfFile,
+    fileExists
   };
   CFileException(int cause, int os_error, const CString& file_name);
   int m_cause;

@@ -6,34 +6,42 @@
 #include "framework/FileSystem.h"
 #include "host/Commands.h"
 #include "host/Config.h"
+#include "host/EntryDriver.h"
 #include "host/RegisterView.h"
 #include "host/SampleData.h"
+#include "host/Ui.h"
 #include "hostlibs/environ/CEnvironObj.h"
 #include "hostlibs/stddraft/CStdDraftMgr.h"
 #include "register/CDrawingManager.h"
+#include "registration/DrawingEntryFileInfo.h"
 
 namespace host {
 
 namespace {
 
-// Registers one received file: copies it into its folder and records its name fields.
+// Registers one received file as a person would: through EntryFile and its dialog. A file
+// whose name already follows the naming rule brings its own fields; the others are preset.
 bool Register(const CEnvironObj& env, CDrawingManager& manager, CStdDraftMgr& draft,
-              const SampleData& data, const SampleFile& file) {
-  CDrawingFolder* folder = manager.FindFolder(afx::FromUtf8(data.root + "/" + file.folder));
-  if (!folder || !folder->LockFolder(env) || !folder->LoadFiles(env, 1)) return false;
-  CDrawingFile record;
-  record.Name(afx::FromUtf8(file.name));
+              EntryDriver& driver, const SampleData& data, const SampleFile& file) {
+  const CString source = afx::FromUtf8(data.source + "/" + file.name);
+  const CString folder = afx::FromUtf8(data.root + "/" + file.folder);
+  driver.StartFile();
+  CDrawingFile probe;
+  CDrawingManager::SetInfoFromFileName(afx::FromUtf8(file.name), probe, env, &draft);
+  if (probe.GetTypeInfo().no >= 0) return manager.EntryFile(source, folder, &draft, nullptr);
+  DrawingEntryFileInfo info;
   const CStdTreeElm* type = draft.SrchElm(file.type.c_str());
-  bool ok = type && record.Life(file.life.c_str()) && record.Arrangement(file.ref.c_str()) &&
-            record.Page(file.page.c_str()) && record.History(file.rev.c_str());
-  if (ok) record.SetTypeInfo({type->GetFieldNo(), type->GetNo(), type->GetFnameString()});
-  CString target = folder->GetFolderPath(env);
-  env.AddFileName(target, record.Name(1));
-  ok = ok && CopyFileA(afx::FromUtf8(data.source + "/" + file.name), target, FALSE);
-  if (ok) folder->AddFile(record);
-  ok = ok && folder->SaveFiles(env);
-  folder->UnLockFolder();
-  return ok;
+  if (type) {
+    info.fieldNo = type->GetFieldNo();
+    info.no = type->GetNo();
+    info.code = type->GetFnameString();
+  }
+  info.path = source;
+  info.life = file.life.c_str();
+  info.arrangement = file.ref.c_str();
+  info.page = file.page.c_str();
+  info.history = file.rev.c_str();
+  return manager.EntryFile(info, folder, &draft, nullptr);
 }
 
 }  // namespace
@@ -55,9 +63,16 @@ int RunDemo(const CommandLine& line) {
   manager.SetEnvObj(env);
   manager.LoadFolders();
   CStdDraftMgr draft;
+  EntryAnswers answers;
+  answers.yes = true;
+  EntryDriver driver(answers, draft);
+  UiSession ui(line, &driver);
+  std::cout << (ui.Interactive()
+                    ? "registering through the dialogs on screen\n\n"
+                    : "no display: the dialogs are answered with the sample's fields\n\n");
   int failed = 0;
   for (const SampleFile& file : data.files) {
-    const bool ok = Register(env, manager, draft, data, file);
+    const bool ok = Register(env, manager, draft, driver, data, file);
     std::cout << (ok ? "registered " : "NOT registered ") << file.name << " -> " << file.folder
               << "\n";
     failed += ok ? 0 : 1;

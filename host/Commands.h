@@ -9,6 +9,7 @@ namespace host {
 int RunList(const CommandLine& line);
 int RunTree(const CommandLine& line);
 int RunDemo(const CommandLine& line);
+int RunEntry(const CommandLine& line);
 
 // Prints a message for the user on standard error, prefixed with the program's name.
 void Complain(const std::string& message);

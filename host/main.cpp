@@ -24,6 +24,12 @@ const char* const kUsage =
     "                        register its drawings and print the register\n"
     "  tree [--files]        the register's folders below the drawing root\n"
     "  list FOLDER [--gui]   the registered files of a folder\n"
+    "  entry FILE... --to FOLDER [--life L] [--ref R] [--type CODE] [--page N]\n"
+    "        [--rev V] [--yes] [--wait SECONDS] [--catalogue FILE]\n"
+    "                        register files into a folder of the register; without a\n"
+    "                        display (or with --yes) the options fill the dialog, --yes\n"
+    "                        consents to overwriting, a locked folder is retried for\n"
+    "                        --wait seconds (10)\n"
     "\n"
     "The drawing root comes from --root, DRAWREG_ROOT or 'root = DIR' in\n"
     "$XDG_CONFIG_HOME/drawreg/config; the template base likewise (--templates,\n"
@@ -49,6 +55,7 @@ int main(int argc, char** argv) {
   if (line.command == "demo") return host::RunDemo(line);
   if (line.command == "tree") return host::RunTree(line);
   if (line.command == "list") return host::RunList(line);
+  if (line.command == "entry") return host::RunEntry(line);
   if (line.command.empty()) {
     std::cerr << host::kUsage;
     return 2;

@@ -12,6 +12,7 @@
 
 class CDrawingFolderInfo;
 class CFile;
+class CStdioFile;
 class CEnvironObj;
 
 class CDrawingFolder {
@@ -73,6 +74,8 @@ class CDrawingFolder {
   void ReadRecords(const CEnvironObj& env);
   std::string RecordBytes() const;
   int WriteRecords(CFile& file, bool check_linked);
+  int CloseAfterWriting(CStdioFile& file);
+  int CreateInfoFile(const CEnvironObj& env);
 
   CDrawingFolder* parent_ = nullptr;
   CString name_;

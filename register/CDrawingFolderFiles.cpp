@@ -19,8 +19,20 @@ int CDrawingFolder::IsLockFolder() const {
 int CDrawingFolder::LockFolder(const CEnvironObj& env) {
   if (IsLockFolder()) return 1;
   const CString path = InfoFilePath(env);
-  if (env.IsExist(path) < 0 && !SaveFiles(env)) return 0;
+  if (env.IsExist(path) < 0 && !CreateInfoFile(env)) return 0;
   return info_->File().Open(path, kLockFlags) ? 1 : 0;
+}
+
+// Writes the list into a new information file. Only a file that is really new is written: of
+// several users locking a folder without one, the first creates it and the others must not
+// overwrite what it registered in the meantime.
+int CDrawingFolder::CreateInfoFile(const CEnvironObj& env) {
+  CStdioFile file;
+  CFileException error(CFileException::none, 0, CString());
+  if (!file.Open(InfoFilePath(env), kSaveFlags | CFile::modeCreateNew, &error)) {
+    return error.m_cause == CFileException::fileExists ? 1 : 0;
+  }
+  return CloseAfterWriting(file);
 }
 
 int CDrawingFolder::UnLockFolder() {
@@ -83,10 +95,7 @@ int CDrawingFolder::WriteRecords(CFile& file, bool check_linked) {
   return 1;
 }
 
-int CDrawingFolder::SaveFiles(const CEnvironObj& env) {
-  if (IsLockFolder()) return WriteRecords(info_->File(), true);
-  CStdioFile file;
-  if (!file.Open(InfoFilePath(env), kSaveFlags)) return 0;
+int CDrawingFolder::CloseAfterWriting(CStdioFile& file) {
   const int result = WriteRecords(file, false);
   try {
     file.Close();
@@ -95,4 +104,11 @@ int CDrawingFolder::SaveFiles(const CEnvironObj& env) {
     return 0;
   }
   return result;
+}
+
+int CDrawingFolder::SaveFiles(const CEnvironObj& env) {
+  if (IsLockFolder()) return WriteRecords(info_->File(), true);
+  CStdioFile file;
+  if (!file.Open(InfoFilePath(env), kSaveFlags)) return 0;
+  return CloseAfterWriting(file);
 }

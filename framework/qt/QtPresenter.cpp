@@ -15,17 +15,6 @@ namespace afx {
 
 namespace {
 
-QApplication*& OwnApplication() {
-  static QApplication* application = nullptr;
-  return application;
-}
-
-// Deleted at exit before Qt's own globals go, which were made while it was constructed.
-void DeleteOwnApplication() {
-  delete OwnApplication();
-  OwnApplication() = nullptr;
-}
-
 bool HaveWidgetsApplication() {
   return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
 }
@@ -41,9 +30,10 @@ qt::DialogView* ViewOver(const CWnd* owner) {
 
 bool QtPresenter::EnsureApplication(int& argc, char** argv) {
   if (QCoreApplication::instance()) return HaveWidgetsApplication();
-  OwnApplication() = new QApplication(argc, argv);
-  std::atexit(DeleteOwnApplication);
-  return true;
+  // Never deleted: Qt's globals made while it ran (caches, plugins) are torn down at exit, and
+  // deleting the application after them, from an exit handler, would use them.
+  static QApplication* application = new QApplication(argc, argv);
+  return application != nullptr;
 }
 
 bool QtPresenter::EnsureApplication() {

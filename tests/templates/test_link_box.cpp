@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "framework/CFile.h"
-#include "framework/FileSystem.h"
 #include "support/Files.h"
 #include "support/TempDir.h"
 #include "templates/TovoLinkBox.h"
@@ -19,19 +18,16 @@
 namespace {
 
 using Numbers = std::vector<int>;
-using LinkInfo = TovoLink::LinkInfo;
 
 std::unique_ptr<TovoLinkBox> NewBox() {
   TovoFileBox file_box;
   file_box.Name(u8"図面");
-  file_box.DispName(u8"図面ファイル");
-  file_box.SNDigit(3);
   file_box.Extension("P21");
   return std::unique_ptr<TovoLinkBox>(TovoLinkBox::Create(file_box));
 }
 
 TovoLink* NewLink(int group, const CString& folder) {
-  LinkInfo info{group, folder};
+  TovoLink::LinkInfo info{group, folder};
   TovoLink* link = TovoLink::Create(&info);
   link->Name(folder + ".P21");
   return link;
@@ -55,18 +51,20 @@ Numbers NumbersOf(const TovoLinkBox& box) {
   return numbers;
 }
 
-TEST(TovoLinkBoxNumbers, AddLinkAppendsItemsOfTheirOwnAndForgetsTheMatchingDeletedLink) {
+TEST(TovoLinkBoxNumbers, AddLinkAppendsItemsAndForgetsTheMatchingDeletedLink) {
   auto box = NewBox();
   EXPECT_EQ(0, box->AddLink(NewLink(7, "Dir")));
   EXPECT_EQ(1, box->AddLink(NewLink(8, "Dir")));
-  EXPECT_EQ((Numbers{0, 1}), NumbersOf(*box));
   box->DelLink(0, 1);
-  ASSERT_EQ(1, box->GetDelLinkCnt());
   EXPECT_NE(nullptr, box->SrchDelLink({7, "DIR"}));
-  box->AddLink(NewLink(7, "dir"));  // the same link, its folder name in other letters
+  EXPECT_EQ(nullptr, box->SrchDelLink({8, "Dir"}));
+  box->AddLink(NewLink(7, "dir"));  // the same link: folder names match ignoring case
   EXPECT_EQ(0, box->GetDelLinkCnt());
   EXPECT_EQ((Numbers{0, 1}), NumbersOf(*box));
-  EXPECT_EQ(-1, box->AddLink(nullptr));
+  EXPECT_EQ(box->GetLink(1), box->SrchLink({7, "DIR"}));
+  EXPECT_EQ(nullptr, box->SrchLink({9, "Dir"}));
+  box->AddLink(NewLink(1, u8"ｆｏｌｄ"));
+  EXPECT_EQ(nullptr, box->SrchLink({1, u8"ＦＯＬＤ"}));  // full-width letters are not folded
 }
 
 TEST(TovoLinkBoxNumbers, UniteAndDevideKeepRunsAndRenumberTheTail) {
@@ -83,8 +81,7 @@ TEST(TovoLinkBoxNumbers, UniteAndDevideKeepRunsAndRenumberTheTail) {
       {{0, 1, 2, 3, 4}, 'U', 2, 2, {0, 1, 2, 3, 4}},
       {{0, 1, 2, 3, 4}, 'U', 3, 1, {0, 1, 2, 3, 4}},
       {{0, 1, 2, 2, 3}, 'D', 1, 0, {0, 1, 2, 2, 3}},
-      // The first link after the range always starts a new item, even if it repeated the
-      // range's former number.
+      // The first link after the range always starts a new item.
       {{0, 1, 1, 5, 5}, 'U', 0, 1, {0, 0, 1, 2, 2}},
       {{3, 3, 3}, 'D', 2, 0, {3, 4, 5}},
   };
@@ -105,7 +102,6 @@ TEST(TovoLinkBoxNumbers, InsertAndDeleteRenumberFromZero) {
   box->InsLink(0, first);
   EXPECT_EQ(first, box->GetLink(0));
   EXPECT_EQ((Numbers{0, 1, 2}), NumbersOf(*box));
-
   std::unique_ptr<TovoLink> refused(NewLink(10, "X"));
   box->InsLink(box->GetLinkCnt(), refused.get());  // at the count: not inserted
   box->InsLink(-1, refused.get());
@@ -117,23 +113,10 @@ TEST(TovoLinkBoxNumbers, InsertAndDeleteRenumberFromZero) {
   EXPECT_EQ((Numbers{0, 1, 2}), NumbersOf(*box));
   ASSERT_EQ(2, box->GetDelLinkCnt());
   EXPECT_EQ(second, box->GetDelLink(0));
-  EXPECT_EQ(2, box->GetDelLink(1)->GetLinkInfo().GroupNo);
 
   box = BoxNumbered({4, 4, 9, -1, -1});
   box->DelLink(0, 0);  // moves nothing, yet renumbers
   EXPECT_EQ((Numbers{0, 0, 1, 2, 3}), NumbersOf(*box));
-}
-
-TEST(TovoLinkBoxSearch, MatchesGroupExactlyAndFolderIgnoringCase) {
-  auto box = NewBox();
-  box->AddLink(NewLink(1, u8"ｆｏｌｄ"));
-  box->AddLink(NewLink(1, "Fold"));
-  box->AddLink(NewLink(2, "fold"));
-  EXPECT_EQ(box->GetLink(1), box->SrchLink({1, "FOLD"}));
-  EXPECT_EQ(box->GetLink(2), box->SrchLink({2, "Fold"}));
-  EXPECT_EQ(nullptr, box->SrchLink({3, "Fold"}));
-  // Full-width letters are characters of their own, never folded.
-  EXPECT_EQ(nullptr, box->SrchLink({1, u8"ＦＯＬＤ"}));
 }
 
 TEST(TovoLinkBoxCopy, CopiesLinksWithoutAdditionalTextsDeletedLinksOrFileTime) {
@@ -142,26 +125,19 @@ TEST(TovoLinkBoxCopy, CopiesLinksWithoutAdditionalTextsDeletedLinksOrFileTime) {
   box->GetLink(0)->SetAddText("note");
   box->DelLink(2, 1);
   ASSERT_EQ(1, box->Save(dir.File("a.xml")));
-  ASSERT_NE(0u, box->GetFileTime());
-
   std::unique_ptr<TovoLinkBox> copy(box->Copy());
-  EXPECT_EQ(box->Name(), copy->Name());
   EXPECT_EQ(CString("P21"), copy->GetTemplate().Extension());
   EXPECT_EQ((Numbers{0, 0}), NumbersOf(*copy));
   EXPECT_NE(box->GetLink(0), copy->GetLink(0));
   EXPECT_TRUE(copy->GetLink(0)->GetAddText().IsEmpty());
   EXPECT_EQ(0, copy->GetDelLinkCnt());
   EXPECT_EQ(0u, copy->GetFileTime());
-
-  // Assignment keeps the target's deleted links and file time.
+  // Assignment keeps the target's deleted links; an assigned link keeps its own text.
   auto target = BoxNumbered({0, 1});
   target->DelLink(0, 1);
   *target = *box;
   EXPECT_EQ(2, target->GetLinkCnt());
   EXPECT_EQ(1, target->GetDelLinkCnt());
-  *target = *target;
-  EXPECT_EQ(2, target->GetLinkCnt());
-
   TovoLink link;
   link.SetAddText("mine");
   link = *box->GetLink(1);
@@ -171,8 +147,7 @@ TEST(TovoLinkBoxCopy, CopiesLinksWithoutAdditionalTextsDeletedLinksOrFileTime) {
 
 // ---- The XML file ----
 
-// Names with the trail bytes 0x5C and 0x7C, half-width katakana and characters that XML
-// must escape.
+// Trail bytes 0x5C and 0x7C, half-width katakana and characters that XML must escape.
 const CString kName = u8"ソ表ポ能ｱｲｳ";
 const CString kText = CString(u8"予定表\\") + " a&b<c>\"d'\te\r\nf";
 
@@ -189,9 +164,8 @@ std::unique_ptr<TovoLinkBox> SampleBox() {
   box->AddLink(NewLink(6, "C"));
   box->UniteLinks(1, 2);
   box->GetLink(1)->SetAddText(u8"二");
-  TovoLink* gone = NewLink(3, u8"削除");
-  box->AddLink(gone);
-  gone->SetAddText("kept");
+  box->AddLink(NewLink(3, u8"削除"));
+  box->GetLink(3)->SetAddText("kept");
   box->DelLink(3, 1);
   return box;
 }
@@ -214,7 +188,6 @@ TEST(TovoLinkBoxFile, SaveThenLoadKeepsEverythingByteForByte) {
   const std::string bytes = ReadBytes(path);
   EXPECT_NE(std::string::npos, bytes.find("GroupNo=\"4294967295\""));
   EXPECT_NE(std::string::npos, bytes.find("Version=\"1.00\""));
-
   auto loaded = NewBox();
   ASSERT_EQ(1, loaded->Load(path));
   EXPECT_EQ(kName, loaded->Name());
@@ -225,17 +198,11 @@ TEST(TovoLinkBoxFile, SaveThenLoadKeepsEverythingByteForByte) {
   EXPECT_EQ((Numbers{0, 1, 1}), NumbersOf(*loaded));
   ASSERT_EQ(1, loaded->GetDelLinkCnt());
   ExpectSameLink(*box->GetDelLink(0), *loaded->GetDelLink(0));
-  EXPECT_EQ(box->GetFileTime(), loaded->GetFileTime());
-  // Written again, the file is the same to the byte.
   ASSERT_EQ(1, loaded->Save(path));
-  EXPECT_EQ(bytes, ReadBytes(path));
-}
+  EXPECT_EQ(bytes, ReadBytes(path));  // written again, the same to the byte
 
-TEST(TovoLinkBoxFile, OrdinaryXmlToolAcceptsTheFile) {
   if (access("/usr/bin/xmllint", X_OK) != 0) GTEST_SKIP() << "xmllint is not installed";
-  TempDir dir;
-  ASSERT_EQ(1, SampleBox()->Save(dir.File("box.xml")));
-  const std::string command = "/usr/bin/xmllint --noout '" + dir.path() + "/box.xml'";
+  const std::string command = "/usr/bin/xmllint --noout '" + afx::ToUtf8(path) + "'";
   EXPECT_EQ(0, std::system(command.c_str()));
 }
 
@@ -245,9 +212,13 @@ std::string BoxFile(const std::string& version, const std::string& links) {
          "</TovoLinkBox>\n";
 }
 
-std::string LinkElement(const std::string& extra) {
-  return "<Link Name=\"n\" DispName=\"d\" GroupNo=\"1\" FolName=\"f\" Extension=\"e\"" + extra +
-         "/>";
+// A Link element with all required attributes but the one left out.
+std::string LinkElement(const std::string& extra, const std::string& left_out = "") {
+  std::string text = "<Link";
+  for (const char* attr : {"Name", "DispName", "GroupNo", "FolName", "Extension"}) {
+    if (left_out != attr) text += std::string(" ") + attr + "=\"1\"";
+  }
+  return text + extra + "/>";
 }
 
 TEST(TovoLinkBoxFile, MissingNumbersCountOnAndGivenNumbersStay) {
@@ -273,30 +244,14 @@ TEST(TovoLinkBoxFile, MissingNumbersCountOnAndGivenNumbersStay) {
 TEST(TovoLinkBoxFile, VersionAboveOneIsRefused) {
   TempDir dir;
   const CString path = dir.File("box.xml");
-  const struct {
-    const char* text;
-    int result;
-  } cases[] = {{"1.00", 1}, {"1.0", 1}, {"0.FF", 1}, {"0.5", 1},   {"101.0", 1},
-               {"1.01", 0}, {"2.0", 0}, {"2.00", 0}, {"1", 0},     {"", 0},
-               {"x.0", 0},  {"1.x", 0}, {"-1.0", 0}, {"FF.FF", 0}, {"99999999999999999999.0", 0}};
-  for (const auto& c : cases) {
-    WriteBytes(path, BoxFile(c.text, LinkElement("")));
-    auto box = NewBox();
-    EXPECT_EQ(c.result, box->Load(path)) << c.text;
-    EXPECT_EQ(c.result, box->GetLinkCnt()) << c.text;
+  for (const char* accepted : {"1.00", "1.0", "0.FF", "101.0"}) {
+    WriteBytes(path, BoxFile(accepted, LinkElement("")));
+    EXPECT_EQ(1, NewBox()->Load(path)) << accepted;
   }
-}
-
-// Runs body in a child process, as another program would, and waits for it.
-template <typename Body>
-void InChild(Body body) {
-  const pid_t pid = fork();
-  if (pid == 0) {
-    body();
-    _exit(0);
+  for (const char* refused : {"1.01", "2.0", "2.00", "1", "", "x.0", "-1.0", "99999999999.0"}) {
+    WriteBytes(path, BoxFile(refused, LinkElement("")));
+    EXPECT_EQ(0, NewBox()->Load(path)) << refused;
   }
-  int status = 0;
-  waitpid(pid, &status, 0);
 }
 
 TEST(TovoLinkBoxFile, SaveRefusesWhileTheFileChangedAndAcceptsAfterLoading) {
@@ -306,8 +261,8 @@ TEST(TovoLinkBoxFile, SaveRefusesWhileTheFileChangedAndAcceptsAfterLoading) {
   ASSERT_EQ(1, box->Save(path));
   auto other = NewBox();
   ASSERT_EQ(1, other->Load(path));
-
-  InChild([&] {
+  // Another program rewrites the file.
+  if (fork() == 0) {
     auto writer = NewBox();
     writer->Load(path);
     writer->AddLink(NewLink(42, "Other"));
@@ -315,19 +270,19 @@ TEST(TovoLinkBoxFile, SaveRefusesWhileTheFileChangedAndAcceptsAfterLoading) {
     // File systems stamp times with a coarse clock; make sure the change shows as later.
     const timespec later[2] = {{0, UTIME_OMIT},
                                {static_cast<time_t>(writer->GetFileTime() / 1000000000 + 2), 0}};
-    utimensat(AT_FDCWD, afx::ToUtf8(path).c_str(), later, 0);
-  });
+    _exit(utimensat(AT_FDCWD, afx::ToUtf8(path).c_str(), later, 0) == 0 ? 0 : 1);
+  }
+  int status = 0;
+  wait(&status);
+  ASSERT_EQ(0, status);
   const std::string changed = ReadBytes(path);
-  ASSERT_NE(std::string::npos, changed.find("Other"));
-
   EXPECT_EQ(-1, box->Save(path));
   EXPECT_EQ(-1, other->Save(path));
   EXPECT_EQ(changed, ReadBytes(path));
   ASSERT_EQ(1, other->Load(path));
   EXPECT_EQ(4, other->GetLinkCnt());
   EXPECT_EQ(1, other->Save(path));
-  // A box that never read or wrote the file overwrites it.
-  EXPECT_EQ(1, NewBox()->Save(path));
+  EXPECT_EQ(1, NewBox()->Save(path));  // a box that never read the file overwrites it
 }
 
 TEST(TovoLinkBoxFile, SaveFailsWithoutLosingTheFile) {
@@ -348,62 +303,39 @@ TEST(TovoLinkBoxFile, DamagedOrHostileFilesLoadNothing) {
   const CString path = dir.File("box.xml");
   ASSERT_EQ(1, SampleBox()->Save(path));
   const std::string good = ReadBytes(path);
-  const std::string link = LinkElement("");
-  auto without = [&](const char* attr) {
-    std::string l = link;
-    const size_t at = l.find(std::string(" ") + attr + "=");
-    const size_t end = l.find('"', l.find('"', at) + 1);
-    return l.erase(at, end + 1 - at);
+  auto root = [](const std::string& attrs, const std::string& body) {
+    return "<TovoLinkBox" + attrs + ">" + body + "</TovoLinkBox>";
   };
+  const std::string names = " Version=\"1.00\" Name=\"n\" DispName=\"d\"";
+  const std::string lists = "<Links/><DeletedLinks/>";
   const std::string laughs =
-      "<?xml version=\"1.0\"?><!DOCTYPE TovoLinkBox [<!ENTITY a \"aaaaaaaa\">"
-      "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;\">]>"
-      "<TovoLinkBox Version=\"1.00\" Name=\"&c;\" DispName=\"d\"><Links/><DeletedLinks/>"
-      "</TovoLinkBox>";
-  const std::string huge = "<TovoLinkBox Version=\"1.00\" Name=\"" + std::string(1 << 20, 'N') +
-                           "\" DispName=\"d\"><Links/><DeletedLinks/></TovoLinkBox>";
-  const std::vector<std::pair<const char*, std::string>> cases = {
-      {"empty", ""},
-      {"truncated", good.substr(0, good.size() - 20)},
-      {"not XML", "TovoLinkBox"},
-      {"wrong root",
-       "<LinkBox Version=\"1.00\" Name=\"n\" DispName=\"d\"><Links/>"
-       "<DeletedLinks/></LinkBox>"},
-      {"root in other letters",
-       "<tovolinkbox Version=\"1.00\" Name=\"n\" DispName=\"d\">"
-       "<Links/><DeletedLinks/></tovolinkbox>"},
-      {"no version",
-       "<TovoLinkBox Name=\"n\" DispName=\"d\"><Links/><DeletedLinks/>"
-       "</TovoLinkBox>"},
-      {"no name",
-       "<TovoLinkBox Version=\"1.00\" DispName=\"d\"><Links/><DeletedLinks/>"
-       "</TovoLinkBox>"},
-      {"no display name",
-       "<TovoLinkBox Version=\"1.00\" Name=\"n\"><Links/><DeletedLinks/>"
-       "</TovoLinkBox>"},
-      {"no lists", "<TovoLinkBox Version=\"1.00\" Name=\"n\" DispName=\"d\"/>"},
-      {"no deleted list", "<TovoLinkBox Version=\"1.00\" Name=\"n\" DispName=\"d\"><Links>" + link +
-                              "</Links></TovoLinkBox>"},
-      {"link without Name", BoxFile("1.00", link + without("Name"))},
-      {"link without DispName", BoxFile("1.00", link + without("DispName"))},
-      {"link without GroupNo", BoxFile("1.00", link + without("GroupNo"))},
-      {"link without FolName", BoxFile("1.00", link + without("FolName"))},
-      {"link without Extension", BoxFile("1.00", link + without("Extension"))},
-      {"entity expansion", laughs},
-      {"huge value", huge},
+      "<!DOCTYPE TovoLinkBox [<!ENTITY a \"aaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;\">"
+      "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;\">]>" +
+      root(" Version=\"1.00\" Name=\"&c;\" DispName=\"d\"", lists);
+  std::vector<std::string> cases = {
+      "",
+      good.substr(0, good.size() - 20),
+      "<LinkBox" + names + ">" + lists + "</LinkBox>",
+      "<tovolinkbox" + names + ">" + lists + "</tovolinkbox>",
+      root(" Name=\"n\" DispName=\"d\"", lists),
+      root(" Version=\"1.00\" DispName=\"d\"", lists),
+      root(" Version=\"1.00\" Name=\"n\"", lists),
+      root(names, ""),
+      root(names, "<Links/>"),
+      laughs,
+      root(" Version=\"1.00\" Name=\"" + std::string(1 << 20, 'N') + "\" DispName=\"d\"", lists),
   };
-  for (const auto& [what, bytes] : cases) {
+  for (const char* attr : {"Name", "DispName", "GroupNo", "FolName", "Extension"})
+    cases.push_back(BoxFile("1.00", LinkElement("") + LinkElement("", attr)));
+  for (const std::string& bytes : cases) {
     auto box = SampleBox();
     ASSERT_EQ(1, box->Save(dir.File("own.xml")));
     WriteBytes(path, bytes);
-    EXPECT_EQ(0, box->Load(path)) << what;
-    EXPECT_EQ(0, box->GetLinkCnt()) << what;
-    EXPECT_EQ(0, box->GetDelLinkCnt()) << what;
-    EXPECT_EQ(0u, box->GetFileTime()) << what;
+    EXPECT_EQ(0, box->Load(path)) << bytes.substr(0, 80);
+    EXPECT_EQ(0, box->GetLinkCnt() + box->GetDelLinkCnt()) << bytes.substr(0, 80);
+    EXPECT_EQ(0u, box->GetFileTime());
   }
-  auto box = SampleBox();
-  EXPECT_EQ(0, box->Load(dir.File("absent.xml")));
-  EXPECT_EQ(0, box->GetLinkCnt());
+  EXPECT_EQ(0, NewBox()->Load(dir.File("absent.xml")));
 }
 
 }  // namespace
