@@ -20,7 +20,7 @@ int Scale(int du, int base, int divisor) {
 bool IsGothicName(const QString& family) {
   return !family.contains(QStringLiteral("Mincho"), Qt::CaseInsensitive) &&
          !family.contains(QStringLiteral("Serif"), Qt::CaseInsensitive) &&
-         !family.contains(QStringLiteral("明朝"));
+         !family.contains(QString::fromUtf8(u8"明朝"));
 }
 
 QString FindGothicFamily() {

@@ -1,6 +1,7 @@
 #include "framework/qt/QtPresenter.h"
 
 #include <cstdlib>
+#include <string_view>
 
 #include <QApplication>
 #include <QDir>
@@ -26,10 +27,19 @@ qt::DialogView* ViewOver(const CWnd* owner) {
   return qt::DialogView::Innermost();
 }
 
+bool PlatformArgument(int argc, char** argv) {
+  for (int i = 1; i < argc && argv[i]; ++i) {
+    if (std::string_view(argv[i]) == "-platform") return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool QtPresenter::EnsureApplication(int& argc, char** argv) {
   if (QCoreApplication::instance()) return HaveWidgetsApplication();
+  // Qt ends the process when it finds no display; without one the dialogs are not shown.
+  if (!DisplayAvailable() && !PlatformArgument(argc, argv)) return false;
   // Never deleted: Qt's globals made while it ran (caches, plugins) are torn down at exit, and
   // deleting the application after them, from an exit handler, would use them.
   static QApplication* application = new QApplication(argc, argv);

@@ -19,7 +19,7 @@ class QtPresenter : public Presenter {
 
   // Creates the Qt application if there is none yet (it lives until the process exits); call
   // it early in main with main's arguments. The dialogs otherwise create one when first shown.
-  // False when the application there is not a widgets application.
+  // False when the application there is not a widgets application, or there is no display.
   static bool EnsureApplication(int& argc, char** argv);
   static bool EnsureApplication();
   // Whether windows can be shown: a display is there, or a Qt platform was chosen.

@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -221,9 +222,14 @@ BOOL RecordingDialog::OnInitDialog() {
   return TRUE;
 }
 
+// The innermost test dialog on screen (also the one under a message box).
 QWidget* Window() {
+  const QString name = QStringLiteral("dialog-%1").arg(kTemplate);
+  for (QWidget* w = QApplication::activeModalWidget(); w; w = w->parentWidget()) {
+    if (w->objectName() == name && w->isVisible()) return w;
+  }
   for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->isVisible() && w->objectName() == QStringLiteral("dialog-%1").arg(kTemplate)) return w;
+    if (w->isVisible() && w->objectName() == name) return w;
   }
   return nullptr;
 }
@@ -430,6 +436,31 @@ TEST_F(QtPresenterTest, ListAndTreePicksNotifyAndShowTheirImages) {
             }));
   EXPECT_EQ((std::vector<std::string>{"killfocus", "row:1", "node:" + U8(u8"平面図"), "cancel"}),
             dialog.events);
+}
+
+TEST_F(QtPresenterTest, ADialogOpenedByAHandlerRunsOverItsOwnerWithItsOwnFocus) {
+  RecordingDialog outer, inner;
+  outer.onBrowse = [&](RecordingDialog& d) {
+    d.events.push_back(inner.DoModal() == IDOK ? "inner-ok" : "inner-cancel");
+  };
+  QWidget* outer_window = nullptr;
+  presenter.SetShownHook([&](CDialog& shown) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Window()));
+    if (&shown == &outer) {
+      outer_window = Window();
+      QTest::mouseClick(Control(kBrowse), Qt::LeftButton);  // runs the inner dialog
+      QTest::keyClick(Control(kBrowse), Qt::Key_Escape);
+      return;
+    }
+    EXPECT_EQ(outer_window, Window()->parentWidget());
+    TypeKeys(Control(kName), QStringLiteral("ab"));
+    QTest::keyClick(Control(kName), Qt::Key_Return);
+  });
+  EXPECT_EQ(IDCANCEL, outer.DoModal());
+  // The focus going to the inner dialog and back is no input to the outer one.
+  EXPECT_EQ((std::vector<std::string>{"killfocus", "browse", "inner-ok", "cancel"}), outer.events);
+  EXPECT_EQ((std::vector<std::string>{"update:a", "change:a", "update:ab", "change:ab", "ok-else"}),
+            inner.events);
 }
 
 TEST_F(QtPresenterTest, MessageBoxButtonsIconsAndTextsMapToTheirResults) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/CString.h"
+#include "support/PrintCString.h"
 
 class TempDir {
  public:
