@@ -1,12 +1,12 @@
 #include "hostlibs/sxf/CSxfImageName.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "framework/FileSystem.h"
@@ -39,27 +39,61 @@ void AddOnce(CStringArray& names, const CString& name, int& added) {
   ++added;
 }
 
-// Walks the quoted string literals of the text ('...' with '' for a quote inside). Literals
-// longer than any file name are passed over.
-template <typename Visit>
-void ForEachLiteral(std::string_view text, Visit visit) {
-  constexpr size_t kLongest = 4096;
-  size_t at = text.find('\'');
-  while (at != std::string_view::npos) {
-    std::string literal;
-    size_t p = at + 1;
-    size_t q;
-    while ((q = text.find('\'', p)) != std::string_view::npos && q + 1 < text.size() &&
-           text[q + 1] == '\'') {
-      if (literal.size() < kLongest) literal.append(text.substr(p, q + 1 - p));
-      p = q + 2;
+// Collects the quoted string literals of a text read in pieces ('...' with '' for a quote
+// inside). Literals longer than any file name are passed over.
+class LiteralScanner {
+ public:
+  template <typename Visit>
+  void Feed(std::string_view piece, Visit visit) {
+    size_t p = 0;
+    while (p < piece.size()) {
+      if (quote_pending_) {  // a quote inside a literal: doubled, or its end
+        quote_pending_ = false;
+        if (piece[p] == '\'') {
+          Append("'", 1);
+          ++p;
+          continue;
+        }
+        if (!too_long_) visit(std::move(literal_));
+        literal_.clear();
+        inside_ = too_long_ = false;
+      }
+      if (!inside_) {
+        const size_t open = piece.find('\'', p);
+        if (open == std::string_view::npos) return;
+        inside_ = true;
+        p = open + 1;
+        continue;
+      }
+      const size_t close = piece.find('\'', p);
+      const size_t end = close == std::string_view::npos ? piece.size() : close;
+      Append(piece.data() + p, end - p);
+      if (close == std::string_view::npos) return;
+      quote_pending_ = true;
+      p = close + 1;
     }
-    if (q == std::string_view::npos) return;
-    if (literal.size() < kLongest) literal.append(text.substr(p, std::min(q - p, kLongest)));
-    if (literal.size() < kLongest) visit(std::move(literal));
-    at = text.find('\'', q + 1);
   }
-}
+  template <typename Visit>
+  void Finish(Visit visit) {
+    if (quote_pending_ && !too_long_) visit(std::move(literal_));
+  }
+
+ private:
+  static constexpr size_t kLongest = 4096;
+  void Append(const char* data, size_t n) {
+    if (too_long_ || literal_.size() + n > kLongest) {
+      too_long_ = true;
+      literal_.clear();
+      return;
+    }
+    literal_.append(data, n);
+  }
+
+  std::string literal_;
+  bool inside_ = false;
+  bool quote_pending_ = false;
+  bool too_long_ = false;
+};
 
 }  // namespace
 
@@ -68,21 +102,27 @@ int CSxfImageName::RasterFiles(const CString& sxf_path, CStringArray& names) con
   if (!afx::TryToUtf8(sxf_path, os)) return -1;
   const int fd = ::open(os.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return -1;
-  struct stat st;
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    return -1;
-  }
   int added = 0;
-  const size_t size = static_cast<size_t>(st.st_size);
-  void* map = size ? ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0) : nullptr;
-  ::close(fd);
-  if (size && map == MAP_FAILED) return -1;
-  ForEachLiteral(std::string_view(static_cast<const char*>(map), size), [&](std::string text) {
+  const auto visit = [&](std::string text) {
     if (text.rfind(kRasterPrefix, 0) == 0) text.erase(0, kRasterPrefix.size());
     const CString name = LastComponent(CString(text));
     if (HasRasterExtension(name) && afx::IsPlainFileName(name)) AddOnce(names, name, added);
-  });
-  if (map) ::munmap(map, size);
+  };
+  // Read in pieces rather than mapped: a drawing can be hundreds of megabytes, and reading
+  // through one buffer costs far less than faulting in every page of a mapping.
+  LiteralScanner scanner;
+  std::string buffer(1 << 20, '\0');
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      ::close(fd);
+      return -1;
+    }
+    if (n == 0) break;
+    scanner.Feed(std::string_view(buffer.data(), static_cast<size_t>(n)), visit);
+  }
+  scanner.Finish(visit);
+  ::close(fd);
   return added;
 }
