@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QPalette>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -48,6 +49,13 @@ ReportListView::ReportListView(DialogView& dialog, WindowPeer& peer, QWidget* pa
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list_->header()->setStretchLastSection(false);
   list_->header()->setSectionsMovable(false);
+  // The selection stays visible while another control has the focus, as the dialogs expect
+  // (the picked type, the marked rows).
+  QPalette palette = list_->palette();
+  for (const auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+    palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+  }
+  list_->setPalette(palette);
   SetWidget(list_);
   QObject::connect(list_, &QTreeWidget::itemSelectionChanged, list_,
                    [this] { OnSelectionChanged(); });
@@ -101,10 +109,13 @@ void ReportListView::ShowColumns() {
     list_->setColumnWidth(c, width);
   }
   // Grid lines are drawn as item borders: a tree widget has no grid of its own.
-  list_->setStyleSheet((peer_.extendedStyle & LVS_EX_GRIDLINES)
-                           ? QStringLiteral("QTreeView::item { border-right: 1px solid #d8d8d8;"
-                                            " border-bottom: 1px solid #d8d8d8; }")
-                           : QString());
+  list_->setStyleSheet(
+      (peer_.extendedStyle & LVS_EX_GRIDLINES)
+          ? QStringLiteral("QTreeView::item { border-right: 1px solid #d8d8d8;"
+                           " border-bottom: 1px solid #d8d8d8; }"
+                           "QTreeView::item:selected { background: palette(highlight);"
+                           " color: palette(highlighted-text); }")
+          : QString());
   shown_columns_ = peer_.columns;
   shown_extended_style_ = peer_.extendedStyle;
 }

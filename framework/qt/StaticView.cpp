@@ -4,6 +4,8 @@
 #include <QFrame>
 #include <QLabel>
 
+#include <algorithm>
+
 #include "framework/qt/QtText.h"
 
 namespace afx::qt {
@@ -56,6 +58,24 @@ void StaticView::SyncContent() {
     label_->setWordWrap(label_->contentsRect().height() >= 2 * metrics.height());
   }
   if (label_->text() != text) label_->setText(text);
+  FitCaption(metrics.horizontalAdvance(text));
+}
+
+// The Gothic font that stands in for the dialogs' own runs a little wider than the font the
+// layout was made for. A caption without a frame grows into the free space beside it
+// (rightwards, or leftwards when right-aligned) rather than losing its last characters.
+void StaticView::FitCaption(int text_width) {
+  if (peer_.style & (WS_BORDER | SS_SUNKEN | SS_ENDELLIPSIS)) return;
+  if ((peer_.style & kStaticTypeMask) == SS_CENTER || label_->wordWrap()) return;
+  const int extra = text_width - label_->contentsRect().width();
+  if (extra <= 0) return;
+  QRect rect = label_->geometry();
+  if ((peer_.style & kStaticTypeMask) == SS_RIGHT) {
+    rect.setLeft(std::max(0, rect.left() - extra));
+  } else {
+    rect.setRight(rect.right() + extra);
+  }
+  label_->setGeometry(rect);
 }
 
 }  // namespace afx::qt

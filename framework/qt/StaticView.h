@@ -16,6 +16,8 @@ class StaticView : public ControlView {
   void SyncContent() override;
 
  private:
+  void FitCaption(int text_width);
+
   QLabel* label_ = nullptr;  // null for a line
 };
 
