@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "framework/FileSystem.h"
 #include "hostlibs/environ/CEnvironObj.h"
 #include "register/CDrawingFolder.h"
 
