@@ -2,7 +2,9 @@
 // information file) against `cp` of the same file on the same disk, in the same run.
 // ratio = EntryFile time / cp time.
 #include <benchmark/benchmark.h>
+
 #include <stdlib.h>
+#include "bench/BenchTiming.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -18,13 +20,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-template <typename Body>
-double Seconds(Body body) {
-  const auto start = std::chrono::steady_clock::now();
-  body();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 void BM_EntryFileVsCp(benchmark::State& state) {
   // Beside the build, not in /tmp: the same disk the register would be on.

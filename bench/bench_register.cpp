@@ -4,8 +4,10 @@
 //  - FindFolder on a 5-level path (lookups per second).
 // The ratio counters are our time divided by the baseline's.
 #include <benchmark/benchmark.h>
+
 #include <fcntl.h>
 #include <unistd.h>
+#include "bench/BenchTiming.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -20,13 +22,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-template <typename Body>
-double Seconds(Body body) {
-  const auto start = std::chrono::steady_clock::now();
-  body();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 // A scratch drawing root, made once for the whole run and removed at exit.
 struct Scratch {

@@ -3,6 +3,8 @@
 // ratio = TVector time / std::vector time.
 #include <benchmark/benchmark.h>
 
+#include "bench/BenchTiming.h"
+
 #include <chrono>
 #include <cstdint>
 #include <vector>
@@ -31,13 +33,6 @@ void FillStdVector() {
     v.push_back(Pointer(i));
   benchmark::DoNotOptimize(v[kCount - 1]);
   benchmark::ClobberMemory();
-}
-
-template <typename Fill>
-double Seconds(Fill fill) {
-  const auto start = std::chrono::steady_clock::now();
-  fill();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 void BM_TVectorAppend(benchmark::State& state) {

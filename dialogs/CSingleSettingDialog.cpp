@@ -109,6 +109,13 @@ bool CSingleSettingDialog::ReadHistory() {
   return IsOneCodeCharacter(text) && work_.History(text);
 }
 
+// The edit field of a combo box shows a picked item only after the selection notification:
+// the handlers copy it over first, so that the preview follows the pick at once.
+void CSingleSettingDialog::TakePick(CComboBox& list) {
+  CString item;
+  if (list.GetLBText(list.GetCurSel(), item) >= 0) list.SetWindowText(item);
+}
+
 bool CSingleSettingDialog::ReadPage() {
   // The number the text begins with; the field takes digits only.
   const int number = std::atoi(page_.GetWindowText());
@@ -132,10 +139,7 @@ void CSingleSettingDialog::OnArrangementEdited() {
 }
 
 void CSingleSettingDialog::OnArrangementPicked() {
-  // The edit field shows the pick only after this notification: copy it over first.
-  CString item;
-  arrangement_.GetLBText(arrangement_.GetCurSel(), item);
-  arrangement_.SetWindowText(item);
+  TakePick(arrangement_);
   OnArrangementEdited();
 }
 
@@ -144,9 +148,7 @@ void CSingleSettingDialog::OnHistoryEdited() {
 }
 
 void CSingleSettingDialog::OnHistoryPicked() {
-  CString item;
-  history_.GetLBText(history_.GetCurSel(), item);
-  history_.SetWindowText(item);
+  TakePick(history_);
   OnHistoryEdited();
 }
 

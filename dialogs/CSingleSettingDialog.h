@@ -33,6 +33,7 @@ class CSingleSettingDialog : public DialogBase {
   bool ReadPage();
   bool ReadHistory();
   bool IsUniqueInFolder() const;
+  static void TakePick(CComboBox& list);
   void RefreshPreview();
   // The first failed check's message and the control the focus goes to; true when all pass.
   bool CheckFields();

@@ -15,13 +15,6 @@ namespace host {
 
 namespace {
 
-std::string Absolute(const std::string& path) {
-  std::string p = std::filesystem::absolute(path).lexically_normal().string();
-  while (p.size() > 1 && p.back() == '/')
-    p.pop_back();
-  return p;
-}
-
 bool ReadAnswers(const CommandLine& line, EntryAnswers& answers) {
   answers.life = line.Value("life");
   answers.ref = line.Value("ref");
@@ -53,7 +46,7 @@ int RunEntry(const CommandLine& line) {
     Complain("no drawing root: give --root, set DRAWREG_ROOT or write root = PATH in the config");
     return 2;
   }
-  paths.root = Absolute(paths.root);
+  paths.root = AbsolutePath(paths.root);
   CEnvironObj env;
   ApplyPaths(paths, env);
   CStdDraftMgr draft;
@@ -70,8 +63,8 @@ int RunEntry(const CommandLine& line) {
   int failed = 0;
   for (const std::string& file : line.args) {
     driver.StartFile();
-    const int done = manager.EntryFile(afx::FromUtf8(Absolute(file)), afx::FromUtf8(Absolute(*to)),
-                                       &draft, nullptr);
+    const int done = manager.EntryFile(afx::FromUtf8(AbsolutePath(file)),
+                                       afx::FromUtf8(AbsolutePath(*to)), &draft, nullptr);
     std::cout << (done ? "registered " : "not registered ") << file << std::endl;
     failed += done ? 0 : 1;
   }

@@ -14,27 +14,18 @@
 
 namespace host {
 
-namespace {
-
-std::string Normalized(const std::string& path) {
-  std::string p = std::filesystem::absolute(path).lexically_normal().string();
-  while (p.size() > 1 && p.back() == '/')
-    p.pop_back();
-  return p;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 int RunList(const CommandLine& line) {
   if (line.args.size() != 1) {
     Complain("usage: drawreg list FOLDER [--gui]");
     return 2;
   }
-  const std::string folder_path = Normalized(line.args[0]);
+  const std::string folder_path = AbsolutePath(line.args[0]);
   Paths paths = ResolvePaths(line);
   // Without a configured root, the folder's parent serves as the root.
   paths.root = paths.root.empty() ? std::filesystem::path(folder_path).parent_path().string()
-                                  : Normalized(paths.root);
+                                  : AbsolutePath(paths.root);
   CEnvironObj env;
   ApplyPaths(paths, env);
   CDrawingManager manager;

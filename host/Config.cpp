@@ -1,6 +1,7 @@
 #include "host/Config.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "hostlibs/environ/CEnvironObj.h"
@@ -44,6 +45,13 @@ Paths ResolvePaths(const CommandLine& line) {
   }
   if (paths.root.empty() || paths.templates.empty()) ReadConfigFile(paths);
   return paths;
+}
+
+std::string AbsolutePath(const std::string& path) {
+  std::string p = std::filesystem::absolute(path).lexically_normal().string();
+  while (p.size() > 1 && p.back() == '/')
+    p.pop_back();
+  return p;
 }
 
 void ApplyPaths(const Paths& paths, CEnvironObj& env) {

@@ -17,6 +17,9 @@ struct Paths {
 };
 
 Paths ResolvePaths(const CommandLine& line);
+// The absolute, normalized form of a path given on the command line, without a trailing '/'.
+std::string AbsolutePath(const std::string& path);
+
 // Sets the environment's two paths (converted to code page 932).
 void ApplyPaths(const Paths& paths, CEnvironObj& env);
 

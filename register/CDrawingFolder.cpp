@@ -1,8 +1,8 @@
 #include "register/CDrawingFolder.h"
 
-#include "framework/CFileFind.h"
 #include "hostlibs/environ/CEnvironObj.h"
 #include "register/CDrawingFolderInfo.h"
+#include "register/SubDirectories.h"
 
 namespace {
 
@@ -125,21 +125,15 @@ void CDrawingFolder::DeleteFileALL() {
 int CDrawingFolder::LoadSubFolders(const CEnvironObj& env, const CString& path) {
   DeleteFileALL();
   DeleteFolderALL();
-  CString pattern = path;
-  env.AddFileName(pattern, "*.*");
-  CFileFind find;
-  BOOL more = find.FindFile(pattern);
-  while (more) {
-    more = find.FindNextFile();
-    if (!find.IsDirectory() || find.IsDots()) continue;
+  ForEachSubDirectory(env, path, [&](const CString& name, const CString& full) {
     // Built in place rather than cloned from a temporary: the same tree without copying
     // every level again on the way up.
     CDrawingFolder* folder = new CDrawingFolder;
-    folder->name_ = find.GetFileName();
+    folder->name_ = name;
     folder->SetParentFolder(this);
     folders_->Append(folder);
-    folder->LoadSubFolders(env, find.GetFilePath());
-  }
+    folder->LoadSubFolders(env, full);
+  });
   return 1;
 }
 

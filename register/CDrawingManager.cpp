@@ -2,10 +2,11 @@
 
 #include <utility>
 
-#include "framework/CFileFind.h"
 #include "framework/CStringArray.h"
+#include "framework/FileSystem.h"
 #include "hostlibs/environ/CEnvironObj.h"
 #include "register/CDrawingManagerInfo.h"
+#include "register/SubDirectories.h"
 
 CDrawingManager::CDrawingManager() : info_(new CDrawingManagerInfo) {}
 
@@ -31,18 +32,12 @@ CString CDrawingManager::GetRootPath(const CEnvironObj& env) {
 
 int CDrawingManager::LoadFolders() {
   DeleteFolderALL();
-  CString pattern = GetRootPath(Env());
-  Env().AddFileName(pattern, "*.*");
-  CFileFind find;
-  BOOL more = find.FindFile(pattern);
-  while (more) {
-    more = find.FindNextFile();
-    if (!find.IsDirectory() || find.IsDots()) continue;
+  ForEachSubDirectory(Env(), GetRootPath(Env()), [&](const CString& name, const CString& full) {
     CDrawingFolder* folder = new CDrawingFolder;
-    folder->Name(find.GetFileName());
+    folder->Name(name);
     info_->folders_->Append(folder);
-    folder->LoadSubFolders(Env(), find.GetFilePath());
-  }
+    folder->LoadSubFolders(Env(), full);
+  });
   return 1;
 }
 

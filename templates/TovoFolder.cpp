@@ -9,8 +9,8 @@ TovoFolder::TovoFolder(const char* name, const char* disp_name) : TovoItem(name,
 
 TovoFolder::TovoFolder(const TovoFolder& src) : TovoItem(src) {
   try {
-    AppendClones(folders_, src.folders_);
-    AppendClones(file_boxes_, src.file_boxes_);
+    folders_.AddClonesOf(src.folders_);
+    file_boxes_.AddClonesOf(src.file_boxes_);
   } catch (...) {
     FreeChildren();  // the destructor does not run for a copy that never finished
     throw;
@@ -42,15 +42,6 @@ void TovoFolder::FreeChildren() {
 void TovoFolder::FreeEntry(TovoItemBuff& buff, TovoItem* item) {
   const int at = buff.FindItem(item);
   if (at >= 0) buff.FreeItem(at, 1);
-}
-
-void TovoFolder::AppendClones(TovoItemBuff& to, const TovoItemBuff& from) {
-  for (int i = 0; i < from.GetCnt(); ++i) {
-    const TovoItem* item = from.GetItem(i);
-    std::unique_ptr<TovoItem> clone(item ? item->Clone() : nullptr);
-    to.AddItem(clone.get());
-    clone.release();
-  }
 }
 
 void TovoFolder::Serialize(CArchive& ar) {

@@ -53,7 +53,6 @@ class TovoFolder : public TovoItem {
 
  private:
   static void FreeEntry(TovoItemBuff& buff, TovoItem* item);
-  static void AppendClones(TovoItemBuff& to, const TovoItemBuff& from);
   void FreeChildren();
   static void StoreItems(CArchive& ar, TovoItemBuff& items);
   void Store(CArchive& ar);

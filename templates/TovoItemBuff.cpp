@@ -1,5 +1,7 @@
 #include "templates/TovoItemBuff.h"
 
+#include <memory>
+
 int TovoItemBuff::FindItem(TovoItem* p) const {
   for (int i = 0; i < items_.GetCnt(); ++i) {
     if (items_[i] == p) return i;
@@ -37,4 +39,13 @@ void TovoItemBuff::FreeAllItems() {
   for (int i = 0; i < items_.GetCnt(); ++i)
     delete items_[i];
   Clear();
+}
+
+void TovoItemBuff::AddClonesOf(const TovoItemBuff& from) {
+  for (int i = 0; i < from.GetCnt(); ++i) {
+    const TovoItem* item = from.GetItem(i);
+    std::unique_ptr<TovoItem> clone(item ? item->Clone() : nullptr);
+    AddItem(clone.get());
+    clone.release();
+  }
 }

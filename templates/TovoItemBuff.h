@@ -37,6 +37,9 @@ class TovoItemBuff {
   void Clear() { items_.Resize(0); }
   // Deletes every item in index order, then clears.
   void FreeAllItems();
+  // Appends a new copy (Clone) of every entry of from, in order; a null entry stays null.
+  // The copies belong to this buffer's holder, as every entry does.
+  void AddClonesOf(const TovoItemBuff& from);
 
  private:
   // The entries [from, from + n) cut to the buffer; false when the range is empty.

@@ -19,15 +19,6 @@ TovoLinkBox* NewHiddenBox() {
   return TovoLinkBox::Create(*file_box);
 }
 
-void AppendClones(TovoItemBuff& to, const TovoItemBuff& from) {
-  for (int i = 0; i < from.GetCnt(); ++i) {
-    const TovoItem* item = from.GetItem(i);
-    std::unique_ptr<TovoItem> clone(item ? item->Clone() : nullptr);
-    to.AddItem(clone.get());
-    clone.release();
-  }
-}
-
 }  // namespace
 
 TovoLinkFolder::TovoLinkFolder() : hidden_(NewHiddenBox()) {}
@@ -83,8 +74,8 @@ TovoLinkFolder& TovoLinkFolder::operator=(const TovoLinkFolder& src) {
   std::unique_ptr<TovoLinkBox> hidden;
   std::unique_ptr<TovoFolder> folder_template;
   try {
-    AppendClones(folders, src.folders_);
-    AppendClones(boxes, src.boxes_);
+    folders.AddClonesOf(src.folders_);
+    boxes.AddClonesOf(src.boxes_);
     if (src.hidden_) hidden.reset(src.hidden_->Copy());
     if (src.template_) folder_template.reset(src.template_->Copy());
   } catch (...) {

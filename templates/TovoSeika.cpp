@@ -18,15 +18,6 @@ bool SameBox(const TovoLinkBox& a, const TovoLinkBox& b) {
          x.Extension().CompareNoCase(y.Extension()) == 0;
 }
 
-void AppendClones(TovoItemBuff& to, const TovoItemBuff& from) {
-  for (int i = 0; i < from.GetCnt(); ++i) {
-    const TovoItem* item = from.GetItem(i);
-    std::unique_ptr<TovoItem> clone(item ? item->Clone() : nullptr);
-    to.AddItem(clone.get());
-    clone.release();
-  }
-}
-
 }  // namespace
 
 TovoSeika* TovoSeika::FromTemplate(const TovoTemplate& t) {
@@ -51,7 +42,7 @@ TovoSeika::TovoSeika(const TovoSeika& src)
       out_program_(src.out_program_),
       out_cmd_line_(src.out_cmd_line_) {
   try {
-    AppendClones(folders_, src.folders_);
+    folders_.AddClonesOf(src.folders_);
   } catch (...) {
     folders_.FreeAllItems();  // the destructor does not run for a copy that never finished
     throw;

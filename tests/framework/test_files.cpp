@@ -10,22 +10,13 @@
 #include "framework/CFileFind.h"
 #include "framework/CStdioFile.h"
 #include "support/Files.h"
+#include "support/Process.h"
 #include "support/TempDir.h"
 
 namespace {
 
 constexpr UINT kLockFlags =
     CFile::modeReadWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::shareExclusive;
-
-// Runs body in a child process and returns its exit status.
-template <typename Body>
-int InChild(Body body) {
-  const pid_t pid = fork();
-  if (pid == 0) _exit(body());
-  int status = 0;
-  waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 TEST(CFileShare, ExclusiveOpenShutsOutEveryOtherOpenInThisProcess) {
   TempDir dir;

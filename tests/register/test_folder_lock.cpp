@@ -9,18 +9,10 @@
 #include <filesystem>
 
 #include "register/CDrawingFolder.h"
+#include "support/Process.h"
 #include "support/Register.h"
 
 namespace {
-
-template <typename Body>
-int InChild(Body body) {
-  const pid_t pid = fork();
-  if (pid == 0) _exit(body());
-  int status = 0;
-  waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 struct LockFixture : ::testing::Test {
   LockFixture() {

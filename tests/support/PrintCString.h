@@ -5,4 +5,6 @@
 
 #include "framework/CString.h"
 
-inline void PrintTo(const CString& s, std::ostream* os) { *os << '"' << afx::ToUtf8(s) << '"'; }
+inline void PrintTo(const CString& s, std::ostream* os) {
+  *os << '"' << afx::ToUtf8(s) << '"';
+}

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "hostlibs/environ/CEnvironObj.h"
 #include "framework/FileSystem.h"
+#include "hostlibs/environ/CEnvironObj.h"
 #include "register/CDrawingFile.h"
 #include "support/Files.h"
 #include "support/TempDir.h"
