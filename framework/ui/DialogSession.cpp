@@ -90,8 +90,9 @@ void DialogSession::Pick(int id, int index) {
     if (!has_edit) peer.text = peer.items[static_cast<size_t>(index)];
     peer.Changed();
     dialog_.Notify(id, CBN_SELCHANGE);
-    if (has_edit) {
-      peer.text = peer.items[static_cast<size_t>(index)];
+    // The handler may have changed the list: the edit field shows what is selected now.
+    if (has_edit && peer.curSel >= 0 && static_cast<size_t>(peer.curSel) < peer.items.size()) {
+      peer.text = peer.items[static_cast<size_t>(peer.curSel)];
       peer.Changed();
     }
   } else if (peer.kind == ControlKind::ListView) {
