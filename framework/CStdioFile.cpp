@@ -100,6 +100,11 @@ UINT CStdioFile::Read(void* buffer, UINT count) {
 
 void CStdioFile::Write(const void* buffer, UINT count) {
   if (!in_.empty()) DropReadBuffer();
+  if (count >= kBufferSize) {  // a whole file's worth goes straight to the system
+    Flush();
+    CFile::Write(buffer, count);
+    return;
+  }
   out_.append(static_cast<const char*>(buffer), count);
   if (out_.size() >= kBufferSize) Flush();
 }

@@ -43,12 +43,6 @@ int DecimalValue(std::string_view text) {
   return static_cast<int>(value);
 }
 
-CString Decimal(int value) {
-  char buffer[16];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-  return CString(std::string_view(buffer, static_cast<size_t>(end - buffer)));
-}
-
 }  // namespace
 
 CDrawingFile::CDrawingFile(const CDrawingFile& src)
@@ -126,16 +120,32 @@ int CDrawingFile::Page(const CString& page) {
 }
 
 CString CDrawingFile::ToString() const {
-  // Built by concatenation rather than Format so that every byte of a field is kept.
-  const CString fields[kLineFields] = {
-      name_,      life_, arrangement_, Decimal(type_.fieldNo), Decimal(type_.no),
-      type_.code, page_, history_};
-  CString line;
-  for (const CString& field : fields) {
-    line += field;
-    line += kFieldEnd;
-  }
-  return line;
+  std::string line;
+  AppendLine(line);
+  return CString(line);
+}
+
+void CDrawingFile::AppendLine(std::string& out) const {
+  // Appended field by field rather than through Format, so that every byte of a field is kept
+  // (NUL included), and without a string per field: a folder writes one line per record.
+  const auto text = [&](const CString& field) {
+    out += field.Bytes();
+    out += kFieldEnd;
+  };
+  const auto number = [&](int value) {
+    char buffer[16];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    out.append(buffer, end);
+    out += kFieldEnd;
+  };
+  text(name_);
+  text(life_);
+  text(arrangement_);
+  number(type_.fieldNo);
+  number(type_.no);
+  text(type_.code);
+  text(page_);
+  text(history_);
 }
 
 int CDrawingFile::Parse(const CString& line) {

@@ -4,6 +4,8 @@
 // value: copies never take the parent link, which only the owning folder sets.
 #pragma once
 
+#include <string>
+
 #include "framework/CString.h"
 #include "register/DrawingTypeInfo.h"
 
@@ -47,6 +49,8 @@ class CDrawingFile {
 
   // The line of the folder information file: eight fields, each followed by a TAB.
   CString ToString() const;
+  // Appends the record line to out (no line end).
+  void AppendLine(std::string& out) const;
   // Reads a record line; 0 when it has fewer than eight fields, leaving the record as it was.
   int Parse(const CString& line);
 

@@ -70,8 +70,9 @@ int CDrawingFolder::LoadFiles(const CEnvironObj& env, int keepLock) {
 
 std::string CDrawingFolder::RecordBytes() const {
   std::string bytes;
+  bytes.reserve(static_cast<size_t>(files_->GetCnt()) * 48);
   for (int i = 0; i < files_->GetCnt(); ++i) {
-    bytes += (*files_)[i]->ToString().Bytes();
+    (*files_)[i]->AppendLine(bytes);
     bytes += "\r\n";
   }
   return bytes;
