@@ -17,7 +17,8 @@ class CDrawingFilesDialog : public DialogBase {
  public:
   CDrawingFilesDialog(const CEnvironObj* env, CDrawingFolder* folder, CWnd* parent);
 
-  // "123 ﾊﾞｲﾄ", "1.50 KB", "5120.00 MB": bytes below 1 KiB, KB below 1 MiB, MB above.
+  // The size as the list shows it: a count of bytes below 1 KiB, KB with two decimals below
+  // 1 MiB, MB with two decimals above (5 GiB is 5120.00 MB).
   static CString SizeText(ULONGLONG size);
   // The local time as "%Y/%m/%d %H:%M"; "" when it cannot be converted.
   static CString TimeText(ULONGLONG mtime_ns);

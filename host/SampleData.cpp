@@ -11,6 +11,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Paths at the operating system's edge are UTF-8 bytes.
+std::string Utf8(const char8_t* text) {
+  return reinterpret_cast<const char*>(text);
+}
+
 std::string P21(const std::string& name, const std::vector<std::string>& rasters) {
   std::string data =
       "ISO-10303-21;\nHEADER;\n"
@@ -57,8 +62,8 @@ bool MakeSampleData(const std::string& parent, SampleData& out, std::string& err
   out.root = out.base + "/drawings";
   out.source = out.base + "/received";
   std::error_code ec;
-  for (const char* dir : {"道路設計/平面図", "道路設計/縦断図", "構造物/橋梁", "測量"}) {
-    fs::create_directories(fs::path(out.root) / dir, ec);
+  for (const char8_t* dir : {u8"道路設計/平面図", u8"道路設計/縦断図", u8"構造物/橋梁", u8"測量"}) {
+    fs::create_directories(fs::path(out.root) / Utf8(dir), ec);
   }
   fs::create_directories(out.source, ec);
   if (ec) {
@@ -81,10 +86,10 @@ bool MakeSampleData(const std::string& parent, SampleData& out, std::string& err
     return false;
   }
   out.files = {
-      {"D0PL001Z.P21", "道路設計/平面図", "D", "0", "PL", "001", "Z"},
-      {"d0pf001z.sfc", "道路設計/縦断図", "D", "0", "PF", "001", "Z"},
-      {"bridge-general.dwg", "構造物/橋梁", "D", "1", "ST", "012", "0"},
-      {"survey-points.dxf", "測量", "S", "0", "LC", "001", "A"},
+      {"D0PL001Z.P21", Utf8(u8"道路設計/平面図"), "D", "0", "PL", "001", "Z"},
+      {"d0pf001z.sfc", Utf8(u8"道路設計/縦断図"), "D", "0", "PF", "001", "Z"},
+      {"bridge-general.dwg", Utf8(u8"構造物/橋梁"), "D", "1", "ST", "012", "0"},
+      {"survey-points.dxf", Utf8(u8"測量"), "S", "0", "LC", "001", "A"},
   };
   return true;
 }
