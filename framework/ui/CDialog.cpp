@@ -187,6 +187,24 @@ void CDialog::CheckRadioButton(int first, int last, int check) {
   }
 }
 
+void CDialog::CheckRadioInGroup(int id) {
+  const auto n = peers_.size();
+  size_t at = 0;
+  while (at < n && peers_[at]->id != id)
+    ++at;
+  if (at == n) return;
+  size_t first = at;
+  while (first > 0 && !(peers_[first]->style & WS_GROUP))
+    --first;
+  for (size_t i = first; i < n && (i == first || !(peers_[i]->style & WS_GROUP)); ++i) {
+    afx::WindowPeer& p = *peers_[i];
+    if ((p.style & BS_TYPEMASK) != BS_AUTORADIOBUTTON || p.kind != afx::ControlKind::Button)
+      continue;
+    p.check = i == at ? BST_CHECKED : BST_UNCHECKED;
+    p.Changed();
+  }
+}
+
 int CDialog::GetCheckedRadioButton(int first, int last) const {
   for (const auto& p : peers_) {
     if (p->id >= first && p->id <= last && p->check == BST_CHECKED) return p->id;

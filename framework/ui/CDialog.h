@@ -51,6 +51,9 @@ class CDialog : public CWnd {
   void NextDlgCtrl();
   void CheckRadioButton(int first, int last, int check);
   int GetCheckedRadioButton(int first, int last) const;
+  // Checks an auto radio button and unchecks the others of its group: the controls from the
+  // nearest one at or before it with WS_GROUP up to the next one with WS_GROUP.
+  void CheckRadioInGroup(int id);
 
   // The peers of the dialog's controls, in template order.
   const std::vector<std::unique_ptr<afx::WindowPeer>>& Peers() const { return peers_; }

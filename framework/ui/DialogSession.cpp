@@ -130,8 +130,7 @@ void DialogSession::Click(int id) {
   if (!IsOpen() || !peer.enabled) return;
   FocusOn(id);
   if ((peer.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON) {
-    peer.check = BST_CHECKED;
-    peer.Changed();
+    dialog_.CheckRadioInGroup(id);
   } else if ((peer.style & BS_TYPEMASK) == BS_AUTOCHECKBOX) {
     peer.check = peer.check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
     peer.Changed();

@@ -11,6 +11,7 @@ namespace {
 
 constexpr UINT kTemplate = 900;
 constexpr int kEdit = 10, kCombo = 11, kList = 12, kButton = 13, kNumber = 14;
+constexpr int kRadioA = 20, kRadioB = 21, kRadioC = 22;
 
 afx::ResourceModule& TestModule() {
   static afx::ResourceModule module("test");
@@ -30,7 +31,10 @@ afx::ResourceModule& TestModule() {
                        {kList, K::ListView, LVS_REPORT, "", 0, 40, 80, 30},
                        {kButton, K::Button, 0, "Post", 50, 10, 40, 12},
                        {IDOK, K::Button, BS_DEFPUSHBUTTON, "OK", 50, 60, 20, 12},
-                       {IDCANCEL, K::Button, 0, "Cancel", 75, 60, 20, 12}}});
+                       {IDCANCEL, K::Button, 0, "Cancel", 75, 60, 20, 12},
+                       {kRadioA, K::Button, BS_AUTORADIOBUTTON | WS_GROUP, "A", 0, 70, 20, 8},
+                       {kRadioB, K::Button, BS_AUTORADIOBUTTON, "B", 20, 70, 20, 8},
+                       {kRadioC, K::Button, BS_AUTORADIOBUTTON | WS_GROUP, "C", 40, 70, 20, 8}}});
     made = true;
   }
   return module;
@@ -148,6 +152,13 @@ TEST_F(DialogFixture, MessageBoxesGoToTheDriverWithOwnerCaptionAndFlags) {
     EXPECT_EQ(IDYES, s.Dialog().MessageBox(CString(u8"続けますか？"), CString(u8"確認"),
                                            MB_YESNO | MB_ICONEXCLAMATION));
     s.Pick(kList, 0);  // no rows: nothing happens
+    s.Click(kRadioC);
+    s.Click(kRadioA);
+    s.Click(kRadioB);  // unchecks A of its group, leaves C of the next group alone
+    EXPECT_EQ(BST_UNCHECKED, s.Peer(kRadioA).check);
+    EXPECT_EQ(BST_CHECKED, s.Peer(kRadioB).check);
+    EXPECT_EQ(BST_CHECKED, s.Peer(kRadioC).check);
+    EXPECT_EQ(kRadioB, s.Dialog().GetCheckedRadioButton(kRadioA, kRadioC - 1));
     s.Cancel();
   });
   EXPECT_EQ(IDCANCEL, dialog.DoModal());
