@@ -29,8 +29,11 @@ std::string P21(const std::string& name, const std::vector<std::string>& rasters
       "#20 = LINE_FEATURE('1','1','1','1','1',0.,0.,100.,50.);\n";
   int n = 30;
   for (const std::string& raster : rasters) {
-    data += "#" + std::to_string(n) + " = IMAGE_FEATURE('1','$$RASTER$$" + raster +
-            "',10.,10.,80.,40.,0.);\n";
+    data += '#';
+    data += std::to_string(n);
+    data += " = IMAGE_FEATURE('1','$$RASTER$$";
+    data += raster;
+    data += "',10.,10.,80.,40.,0.);\n";
     n += 10;
   }
   return data + "ENDSEC;\nEND-ISO-10303-21;\n";
