@@ -94,7 +94,7 @@ class TovoLinkBox : public TovoItem {
   // Renumbers links from first on: first gets no, each next one the same number while its
   // former number repeats, else one more.
   void RenumberFrom(int first, int no);
-  static int ReadLinks(const CXmlFileElms& children, const char* name, TovoItemBuff& into);
+  int ReadLinks(const CXmlFileElms& children, const char* name, TovoItemBuff& into);
   void WriteDoc(CXmlFileWriter& writer) const;
   static void WriteLinks(CXmlFileWriter& writer, const char* name, const TovoItemBuff& links);
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "framework/CFile.h"
@@ -64,24 +65,17 @@ int ParseDataNo(const CString& text) {
   return static_cast<int>(value);
 }
 
-// The link of one Link element, or null when one of its required attributes is missing.
-TovoLink* ReadLink(const CXmlFileElm& elm) {
-  std::unique_ptr<TovoLink> link(TovoLink::Create());
-  CString value;
-  if (!elm.GetAttr("Name", value)) return nullptr;
-  link->Name(value);
-  if (!elm.GetAttr("DispName", value)) return nullptr;
-  link->DispName(value);
-  TovoLink::LinkInfo info;
-  if (!elm.GetAttr("GroupNo", value)) return nullptr;
-  info.GroupNo = ParseGroupNo(value);
-  if (!elm.GetAttr("FolName", info.FolName)) return nullptr;
-  link->SetLinkInfo(info);
-  if (!elm.GetAttr("Extension", value)) return nullptr;
-  link->SetExtension(value);
-  if (elm.GetAttr("No", value)) TovoLinkBox::SetLinkDataNo(link.get(), ParseDataNo(value));
-  if (elm.GetAttr("AddText", value)) link->SetAddText(value);
-  return link.release();
+// The attributes of a Link element, in the order they are written; the first five are
+// required.
+enum LinkAttr { kName, kDispName, kGroupNo, kFolName, kExtension, kNo, kAddText, kLinkAttrs };
+constexpr const char* kLinkAttrNames[kLinkAttrs] = {"Name",      "DispName", "GroupNo", "FolName",
+                                                    "Extension", "No",       "AddText"};
+constexpr unsigned long kRequiredLinkAttrs = (1UL << kNo) - 1;
+
+// The attributes of one Link element into values; a mask with bit i set for each
+// kLinkAttrNames[i] found, the values of the others left as they were.
+unsigned long ReadLinkAttrs(const CXmlFileElm& elm, CString (&values)[kLinkAttrs]) {
+  return elm.GetAttrs(kLinkAttrNames, kLinkAttrs, values);
 }
 
 CString Decimal(long long value) {
@@ -213,16 +207,27 @@ int TovoLinkBox::ReadLinks(const CXmlFileElms& children, const char* name, TovoI
   // Links without a number are numbered on from the one before.
   int running = 0;
   long position = 0;
-  for (;;) {
-    CXmlFileAutoPtr<CXmlFileElm> elm(elms->FindElm(kLinkName, position));
-    if (!elm) break;
-    std::unique_ptr<TovoLink> link(ReadLink(*elm));
-    if (!link) return 0;
-    if (link->GetDataNo() < 0) {
-      SetLinkDataNo(link.get(), running);
+  // One element object serves the whole list, pointed at each Link in turn.
+  CXmlFileAutoPtr<CXmlFileElm> elm(elms->FindElm(kLinkName, position));
+  CString values[kLinkAttrs];
+  for (bool more = elm; more; more = elms->FindElm(kLinkName, position, *elm)) {
+    const unsigned long found = ReadLinkAttrs(*elm, values);
+    if ((found & kRequiredLinkAttrs) != kRequiredLinkAttrs) return 0;
+    std::unique_ptr<TovoLink> link(TovoLink::Create());
+    link->Name(values[kName]);
+    link->DispName(values[kDispName]);
+    link->info_.GroupNo = ParseGroupNo(values[kGroupNo]);
+    link->info_.FolName = std::move(values[kFolName]);
+    link->extension_ = std::move(values[kExtension]);
+    if (found & (1UL << kAddText)) link->add_text_ = std::move(values[kAddText]);
+    if (found & (1UL << kNo)) {
+      link->data_no_ = ParseDataNo(values[kNo]);
+    }
+    if (link->data_no_ < 0) {
+      link->data_no_ = running;
       running = running == INT_MAX ? INT_MAX : running + 1;
     } else {
-      running = link->GetDataNo() == INT_MAX ? INT_MAX : link->GetDataNo() + 1;
+      running = link->data_no_ == INT_MAX ? INT_MAX : link->data_no_ + 1;
     }
     links.push_back(std::move(link));
   }

@@ -27,10 +27,25 @@ class CXmlFileElm {
   int IsSameTagName(const char* name) const;
   // Nonzero when the attribute is present; its value then goes to value.
   int GetAttr(const char* name, CString& value) const;
+  // Reads several attributes in one call, as one GetAttr per name in that order would:
+  // values[i] receives the attribute names[i] when it is present and is left alone
+  // otherwise. Returns a mask with bit i set for each names[i] found. At most kMaxAttrs
+  // names; line feeds at their start are ignored.
+  static constexpr int kMaxAttrs = 32;
+  unsigned long GetAttrs(const char* const* names, int count, CString* values) const;
   // The child elements, or null when there are none. The caller releases the list.
   CXmlFileElms* GetChildren() const;
 
  private:
+  // A list re-points an element it handed out at another of its elements (see
+  // CXmlFileElms::FindElm), so that a reader walking thousands of elements needs no new
+  // object for each.
+  friend class CXmlFileElms;
+
+  // The attribute name, searched from where the last search ended and around to it, or null.
+  pugi::xml_attribute_struct* FindAttr(const char* name) const;
+  void ReadValue(pugi::xml_attribute_struct* attr, CString& value) const;
+
   std::shared_ptr<const xmlfile::Tree> tree_;
   pugi::xml_node_struct* node_;
   // Where the next attribute search starts: readers ask for attributes in the order they

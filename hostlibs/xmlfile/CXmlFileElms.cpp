@@ -1,5 +1,7 @@
 #include "hostlibs/xmlfile/CXmlFileElms.h"
 
+#include <string_view>
+
 #include "hostlibs/xmlfile/CXmlFileElm.h"
 #include "hostlibs/xmlfile/XmlFileTree.h"
 
@@ -14,15 +16,34 @@ CXmlFileElm* CXmlFileElms::FindAnElm(const char* name) const {
   return FindElm(name, position);
 }
 
-CXmlFileElm* CXmlFileElms::FindElm(const char* name, long& position) const {
-  if (position < 0) return nullptr;
+long CXmlFileElms::Find(const char* name, long& position) const {
+  if (position < 0) return -1;
+  const std::string_view wanted = xmlfile::BareName(name);
   const long count = GetCount();
   for (long i = position; i < count; ++i) {
-    if (xmlfile::IsNamed(pugi::xml_node(elements_[static_cast<size_t>(i)]), name)) {
+    const pugi::xml_node node(elements_[static_cast<size_t>(i)]);
+    if (node.type() == pugi::node_element && wanted == node.name()) {
       position = i + 1;
-      return new CXmlFileElm(tree_, elements_[static_cast<size_t>(i)]);
+      return i;
     }
   }
   position = count;
-  return nullptr;
+  return -1;
+}
+
+CXmlFileElm* CXmlFileElms::FindElm(const char* name, long& position) const {
+  const long i = Find(name, position);
+  if (i < 0) return nullptr;
+  return new CXmlFileElm(tree_, elements_[static_cast<size_t>(i)]);
+}
+
+int CXmlFileElms::FindElm(const char* name, long& position, CXmlFileElm& elm) const {
+  const long i = Find(name, position);
+  if (i < 0) return 0;
+  // Only an element of another document needs the shared tree changed; the usual reuse
+  // within one document leaves its count alone.
+  if (elm.tree_ != tree_) elm.tree_ = tree_;
+  elm.node_ = elements_[static_cast<size_t>(i)];
+  elm.next_attr_ = nullptr;
+  return 1;
 }

@@ -28,8 +28,16 @@ class CXmlFileElms {
   // The first element named name at or after position, or null; position moves past the
   // element found (to the end when none is found). A negative position finds nothing.
   CXmlFileElm* FindElm(const char* name, long& position) const;
+  // As FindElm, but points elm at the element found instead of making a new object; elm
+  // stays as it was when none is found (the result is then 0). Readers walking a long list
+  // reuse one element this way.
+  int FindElm(const char* name, long& position, CXmlFileElm& elm) const;
 
  private:
+  // Index of the first element named name at or after position, or -1; moves position as
+  // FindElm describes.
+  long Find(const char* name, long& position) const;
+
   std::shared_ptr<const xmlfile::Tree> tree_;
   std::vector<pugi::xml_node_struct*> elements_;
 };

@@ -136,4 +136,50 @@ TEST(CXmlFileReader, RefusesDocumentsItCannotTrust) {
   EXPECT_EQ(1, missing->SetUrl(dir.File("box.xml")));
 }
 
+TEST(CXmlFileReader, ReadsSeveralAttributesAtOnceAndReusesOneElementForAList) {
+  CXmlFileAutoPtr<CXmlFileDoc> doc(
+      Parse("<R><A x=\"1\" y=\"2\" z=\"3\"/><B/><A z=\"6\" x=\"4\"/></R>"));
+  CXmlFileAutoPtr<CXmlFileElm> root(doc->GetRoot());
+  ASSERT_TRUE(root);
+  CXmlFileAutoPtr<CXmlFileElms> list(root->GetChildren());
+  ASSERT_TRUE(list);
+  const char* const names[] = {"x", "\ny", "z", "w"};
+  long position = 0;
+  CXmlFileAutoPtr<CXmlFileElm> elm(list->FindElm("A", position));
+  ASSERT_TRUE(elm);
+  CString values[4] = {"-", "-", "-", "-"};
+  EXPECT_EQ(0x7UL, elm->GetAttrs(names, 4, values));
+  EXPECT_EQ(CString("1"), values[0]);
+  EXPECT_EQ(CString("2"), values[1]);
+  EXPECT_EQ(CString("3"), values[2]);
+  EXPECT_EQ(CString("-"), values[3]);
+  ASSERT_EQ(1, list->FindElm("A", position, *elm));
+  EXPECT_EQ(3, position);
+  EXPECT_EQ(0x5UL, elm->GetAttrs(names, 4, values));
+  EXPECT_EQ(CString("4"), values[0]);
+  EXPECT_EQ(CString("2"), values[1]);  // absent here: left as it was
+  EXPECT_EQ(CString("6"), values[2]);
+  EXPECT_EQ(0, list->FindElm("A", position, *elm));
+  EXPECT_EQ(3, position);
+  CString value;
+  ASSERT_TRUE(elm->GetAttr("z", value));  // still the last element found
+  EXPECT_EQ(CString("6"), value);
+}
+
+TEST(CXmlFileReader, RefusesAnOverlongValueAnywhereInALargeDocument) {
+  std::string items;
+  for (int i = 0; i < 3000; ++i)
+    items += "<I a=\"1\" b=\"2\"/>";
+  const std::string overlong(CXmlFileDoc::kMaxValueLength + 1, 'x');
+  for (const std::string& item : {"<I a=\"" + overlong + "\"/>", "<I a='" + overlong + "'/>",
+                                  "<I b=\"1\" a=\"" + overlong + "\">t</I>"}) {
+    CXmlFileAutoPtr<CXmlFileDoc> doc(Parse("<R>" + items + item + items + "</R>"));
+    EXPECT_EQ(nullptr, CXmlFileAutoPtr<CXmlFileElm>(doc->GetRoot()).Get()) << item.substr(0, 8);
+  }
+  CXmlFileAutoPtr<CXmlFileDoc> doc(Parse("<R>" + items + "<I a=\"" +
+                                         std::string(CXmlFileDoc::kMaxValueLength, 'x') + "\"/>" +
+                                         items + "</R>"));
+  EXPECT_NE(nullptr, CXmlFileAutoPtr<CXmlFileElm>(doc->GetRoot()).Get());
+}
+
 }  // namespace
