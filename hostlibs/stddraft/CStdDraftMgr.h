@@ -26,7 +26,7 @@ class CStdDraftMgr {
   // The type whose code is exactly code, or null.
   CStdTreeElm* SrchElm(const char* code) const;
   CStdTreeElm* GetElm(int field, int no) const;
-  // "field name" + separator + "type name", e.g. "共通-平面図"; "" for an unknown type.
+  // The field name, the separator and the type name (e.g. 共通-平面図); empty for an unknown type.
   CString GetElmName(int field, int no, char separator) const;
 
   // The type the selection opens on; numbers of no type (-1 for an unset one) are kept and

@@ -15,7 +15,7 @@ class CStdTreeElm {
   int GetNo() const { return no_; }
   // The 2-character code, e.g. "PL".
   CString GetFnameString() const { return code_; }
-  // The type's own name, e.g. "平面図", without its field.
+  // The type's own name (e.g. 平面図), without its field.
   CString GetName() const { return name_; }
 
  private:

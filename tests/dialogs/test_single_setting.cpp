@@ -27,7 +27,7 @@ struct SettingFixture : ::testing::Test {
     CSingleSettingDialog dialog(target ? target : &record, &folder, &reg.env, &draft, nullptr);
     return static_cast<int>(dialog.DoModal());
   }
-  // Picks the type with this index in field 0 ("共通") of the sample catalogue.
+  // Picks the type with this index in field 0 (共通) of the sample catalogue.
   void ChooseType(afx::DialogSession& s, int index) {
     driver.OnDialog(IDD_SELZUMENTYPE, [index](afx::DialogSession& sel) {
       sel.Pick(IDC_SELZUMENTYPE_FIELD, 0);

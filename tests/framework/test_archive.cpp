@@ -71,7 +71,7 @@ TEST(CArchiveEncoding, StringPrefixesAtEveryBoundary) {
 }
 
 TEST(CArchiveEncoding, WideStringsAreReadAndConverted) {
-  // 0xFF 0xFFFE marks the wide form; then a 2-character prefix and UTF-16LE "図面".
+  // 0xFF 0xFFFE marks the wide form; then a 2-character prefix and 図面 in UTF-16LE.
   const std::string wide = Prefix({0xFF, 0xFE, 0xFF, 0x02, 0xF3, 0x56, 0x62, 0x97});
   EXPECT_EQ(CString(u8"図面"), Load(wide));
   // A long wide string uses the 16-bit prefix after the marker.
