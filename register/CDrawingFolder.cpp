@@ -2,26 +2,12 @@
 
 #include "hostlibs/environ/CEnvironObj.h"
 #include "register/CDrawingFolderInfo.h"
+#include "register/OwnedItems.h"
 #include "register/SubDirectories.h"
 
 namespace {
 
 constexpr int kStep = 8;
-
-template <typename T>
-void DeleteAll(TVector<T*>& items) {
-  for (int i = 0; i < items.GetCnt(); ++i)
-    delete items[i];
-  items.Resize(0);
-}
-
-template <typename T>
-int RemoveAt(TVector<T*>& items, int i) {
-  if (i < 0 || i >= items.GetCnt()) return 0;
-  delete items[i];
-  items.Erase(i, i + 1);
-  return 1;
-}
 
 }  // namespace
 
@@ -79,14 +65,11 @@ int CDrawingFolder::Name(const CString& name) {
 }
 
 CDrawingFolder* CDrawingFolder::AddFolder(const CDrawingFolder& folder) {
-  CDrawingFolder* copy = folder.Clone();
-  copy->SetParentFolder(this);
-  folders_->Append(copy);
-  return copy;
+  return owned::AppendNew(*folders_, [&] { return Adopted(folder.Clone()); });
 }
 
 int CDrawingFolder::RemoveFolder(int i) {
-  return RemoveAt(*folders_, i);
+  return owned::RemoveAt(*folders_, i);
 }
 
 int CDrawingFolder::FindFolder(const CString& name) const {
@@ -97,18 +80,15 @@ int CDrawingFolder::FindFolder(const CString& name) const {
 }
 
 void CDrawingFolder::DeleteFolderALL() {
-  DeleteAll(*folders_);
+  owned::DeleteAll(*folders_);
 }
 
 CDrawingFile* CDrawingFolder::AddFile(const CDrawingFile& file) {
-  CDrawingFile* copy = file.Clone();
-  copy->SetParentFolder(this);
-  files_->Append(copy);
-  return copy;
+  return owned::AppendNew(*files_, [&] { return Adopted(file.Clone()); });
 }
 
 int CDrawingFolder::RemoveFile(int i) {
-  return RemoveAt(*files_, i);
+  return owned::RemoveAt(*files_, i);
 }
 
 int CDrawingFolder::FindFile(const CString& name, int kind) const {
@@ -119,7 +99,7 @@ int CDrawingFolder::FindFile(const CString& name, int kind) const {
 }
 
 void CDrawingFolder::DeleteFileALL() {
-  DeleteAll(*files_);
+  owned::DeleteAll(*files_);
 }
 
 int CDrawingFolder::LoadSubFolders(const CEnvironObj& env, const CString& path) {
@@ -128,10 +108,9 @@ int CDrawingFolder::LoadSubFolders(const CEnvironObj& env, const CString& path) 
   ForEachSubDirectory(env, path, [&](const CString& name, const CString& full) {
     // Built in place rather than cloned from a temporary: the same tree without copying
     // every level again on the way up.
-    CDrawingFolder* folder = new CDrawingFolder;
+    CDrawingFolder* folder =
+        owned::AppendNew(*folders_, [&] { return Adopted(new CDrawingFolder); });
     folder->name_ = name;
-    folder->SetParentFolder(this);
-    folders_->Append(folder);
     folder->LoadSubFolders(env, full);
   });
   return 1;

@@ -70,6 +70,12 @@ class CDrawingFolder {
   CDrawingFile* AddLoadFile(const CEnvironObj& env, const CDrawingFile& file);
 
  private:
+  // Sets this folder as the parent of a new sub-folder or record and returns it.
+  template <typename T>
+  T* Adopted(T* item) {
+    item->SetParentFolder(this);
+    return item;
+  }
   CString InfoFilePath(const CEnvironObj& env) const;
   void ReadRecords(const CEnvironObj& env);
   std::string RecordBytes() const;

@@ -6,6 +6,7 @@
 #include "framework/FileSystem.h"
 #include "hostlibs/environ/CEnvironObj.h"
 #include "register/CDrawingManagerInfo.h"
+#include "register/OwnedItems.h"
 #include "register/SubDirectories.h"
 
 CDrawingManager::CDrawingManager() : info_(new CDrawingManagerInfo) {}
@@ -33,9 +34,8 @@ CString CDrawingManager::GetRootPath(const CEnvironObj& env) {
 int CDrawingManager::LoadFolders() {
   DeleteFolderALL();
   ForEachSubDirectory(Env(), GetRootPath(Env()), [&](const CString& name, const CString& full) {
-    CDrawingFolder* folder = new CDrawingFolder;
+    CDrawingFolder* folder = owned::AppendNew(*info_->folders_, [] { return new CDrawingFolder; });
     folder->Name(name);
-    info_->folders_->Append(folder);
     folder->LoadSubFolders(Env(), full);
   });
   return 1;
@@ -54,16 +54,11 @@ const CDrawingFolder* CDrawingManager::GetFolder(int i) const {
 }
 
 CDrawingFolder* CDrawingManager::AddFolder(const CDrawingFolder& folder) {
-  CDrawingFolder* copy = folder.Clone();
-  info_->folders_->Append(copy);
-  return copy;
+  return owned::AppendNew(*info_->folders_, [&] { return folder.Clone(); });
 }
 
 int CDrawingManager::RemoveFolder(int i) {
-  if (i < 0 || i >= GetFolderCount()) return 0;
-  delete (*info_->folders_)[i];
-  info_->folders_->Erase(i, i + 1);
-  return 1;
+  return owned::RemoveAt(*info_->folders_, i);
 }
 
 void CDrawingManager::DeleteFolderALL() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "register/CDrawingFolder.h"
+#include "register/OwnedItems.h"
 #include "register/TVector.h"
 
 class CEnvironObj;
