@@ -1,5 +1,7 @@
 #include "register/CDrawingFile.h"
 
+#include <algorithm>
+
 #include <charconv>
 #include <climits>
 #include <string>
@@ -125,18 +127,36 @@ CString CDrawingFile::ToString() const {
   return CString(line);
 }
 
+namespace {
+
+size_t DecimalLength(int value) {
+  char buffer[16];
+  return static_cast<size_t>(std::to_chars(buffer, buffer + sizeof buffer, value).ptr - buffer);
+}
+
+}  // namespace
+
+size_t CDrawingFile::LineLength() const {
+  size_t length = kLineFields;  // the closing TABs
+  for (const CString* field : {&name_, &life_, &arrangement_, &type_.code, &page_, &history_}) {
+    length += static_cast<size_t>(field->GetLength());
+  }
+  return length + DecimalLength(type_.fieldNo) + DecimalLength(type_.no);
+}
+
 void CDrawingFile::AppendLine(std::string& out) const {
-  // Appended field by field rather than through Format, so that every byte of a field is kept
-  // (NUL included), and without a string per field: a folder writes one line per record.
+  // Written field by field rather than through Format, so that every byte of a field is kept
+  // (NUL included), into room made once: a folder writes one line per record.
+  const size_t at = out.size();
+  out.resize(at + LineLength());
+  char* p = out.data() + at;
   const auto text = [&](const CString& field) {
-    out += field.Bytes();
-    out += kFieldEnd;
+    p = std::copy_n(field.GetString(), field.GetLength(), p);
+    *p++ = kFieldEnd;
   };
   const auto number = [&](int value) {
-    char buffer[16];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    out.append(buffer, end);
-    out += kFieldEnd;
+    p = std::to_chars(p, p + 11, value).ptr;
+    *p++ = kFieldEnd;
   };
   text(name_);
   text(life_);

@@ -51,6 +51,8 @@ class CDrawingFile {
   CString ToString() const;
   // Appends the record line to out (no line end).
   void AppendLine(std::string& out) const;
+  // The length of that line in bytes.
+  size_t LineLength() const;
   // Reads a record line; 0 when it has fewer than eight fields, leaving the record as it was.
   int Parse(const CString& line);
 

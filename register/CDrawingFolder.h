@@ -78,7 +78,8 @@ class CDrawingFolder {
   }
   CString InfoFilePath(const CEnvironObj& env) const;
   void ReadRecords(const CEnvironObj& env);
-  std::string RecordBytes() const;
+  // The size of the information file the records make.
+  ULONGLONG RecordBytes() const;
   int WriteRecords(CFile& file, bool check_linked);
   int CloseAfterWriting(CStdioFile& file);
   int CreateInfoFile(const CEnvironObj& env);

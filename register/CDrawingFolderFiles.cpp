@@ -1,4 +1,7 @@
 // The folder information file and the edit lock of a drawing folder.
+#include <new>
+#include <string>
+
 #include "hostlibs/environ/CEnvironObj.h"
 #include "register/CDrawingFolder.h"
 #include "register/CDrawingFolderInfo.h"
@@ -68,29 +71,41 @@ int CDrawingFolder::LoadFiles(const CEnvironObj& env, int keepLock) {
   return result;
 }
 
-std::string CDrawingFolder::RecordBytes() const {
-  std::string bytes;
-  bytes.reserve(static_cast<size_t>(files_->GetCnt()) * 48);
-  for (int i = 0; i < files_->GetCnt(); ++i) {
-    (*files_)[i]->AppendLine(bytes);
-    bytes += "\r\n";
-  }
-  return bytes;
+ULONGLONG CDrawingFolder::RecordBytes() const {
+  ULONGLONG size = 0;
+  for (int i = 0; i < files_->GetCnt(); ++i)
+    size += (*files_)[i]->LineLength() + 2;
+  return size;
 }
 
 // Rewrites the file from its start. Room for the new lines is reserved first, so a full disk
-// fails before a byte of the old list is overwritten.
+// fails before a byte of the old list is overwritten. The lines go out through one small
+// buffer: a list of a hundred thousand records would otherwise need megabytes of fresh
+// memory at every save.
 int CDrawingFolder::WriteRecords(CFile& file, bool check_linked) {
   // A held file whose directory was removed would take the lines into nowhere.
   if (check_linked && !file.IsLinked()) return 0;
-  const std::string bytes = RecordBytes();
+  constexpr size_t kChunk = 64 * 1024;
+  const ULONGLONG size = RecordBytes();
+  std::string chunk;
   try {
-    file.Reserve(bytes.size());
+    chunk.reserve(kChunk + 1024);
+    file.Reserve(size);
     file.SeekToBegin();
-    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
-    file.SetLength(bytes.size());
+    ULONGLONG written = 0;
+    for (int i = 0; i < files_->GetCnt(); ++i) {
+      (*files_)[i]->AppendLine(chunk);
+      chunk += "\r\n";
+      if (chunk.size() < kChunk && i + 1 < files_->GetCnt()) continue;
+      file.Write(chunk.data(), static_cast<UINT>(chunk.size()));
+      written += chunk.size();
+      chunk.clear();
+    }
+    file.SetLength(written);
     file.Flush();
   } catch (const CException&) {
+    return 0;
+  } catch (const std::bad_alloc&) {
     return 0;
   }
   return 1;

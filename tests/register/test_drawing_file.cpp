@@ -132,6 +132,9 @@ TEST(DrawingFileLine, WritesEightFieldsEachClosedByATab) {
   EXPECT_EQ(CString("\tS\t0\t-1\t-1\t\t001\t0\t"), CDrawingFile().ToString());
   const std::string line = TypedRecord().ToString().Bytes();
   EXPECT_EQ("\x95\x5C.P21\tD\tZ\t0\t2\tPF\t042\t3\t", line);
+  CDrawingFile extremes = TypedRecord();
+  extremes.SetTypeInfo({-2147483647 - 1, 2147483647, ""});
+  EXPECT_EQ(static_cast<size_t>(extremes.ToString().GetLength()), extremes.LineLength());
 }
 
 TEST(DrawingFileLine, ParsesBackEveryFieldButTheParentLink) {
@@ -184,6 +187,7 @@ TEST(DrawingFileLine, KeepsBinaryAndNulBytesInsideFields) {
   f.SetTypeInfo({1, 1, CString(std::string_view("P\0F", 3))});
   const CString line = f.ToString();
   EXPECT_EQ(static_cast<int>(bytes.size()) + 19, line.GetLength());
+  EXPECT_EQ(static_cast<size_t>(line.GetLength()), f.LineLength());
 
   CDrawingFile read;
   ASSERT_EQ(1, read.Parse(line));

@@ -334,36 +334,6 @@ TEST(TovoLinkBoxFile, DamagedOrHostileFilesLoadNothing) {
   EXPECT_EQ(0, NewBox()->Load(dir.File("absent.xml")));
 }
 
-TEST(TovoLinkBoxFile, LoadingAgainReplacesEveryFieldOfEveryLink) {
-  TempDir dir;
-  const CString full = dir.File("full.xml");
-  const CString bare = dir.File("bare.xml");
-  WriteBytes(full, BoxFile("1.00", LinkElement(" No=\"9\" AddText=\"t\"") +
-                                       LinkElement(" No=\"9\" AddText=\"u\"") +
-                                       LinkElement(" No=\"12\" AddText=\"v\"")));
-  WriteBytes(bare, BoxFile("1.00",
-                           "<Link Name=\"a\" DispName=\"b\" GroupNo=\"3\" "
-                           "FolName=\"c\" Extension=\"d\"/>"));
-  auto box = SampleBox();
-  ASSERT_EQ(1, box->Load(full));
-  EXPECT_EQ((Numbers{9, 9, 12}), NumbersOf(*box));
-  EXPECT_EQ(CString("u"), box->GetLink(1)->GetAddText());
-  ASSERT_EQ(1, box->Load(bare));
-  ASSERT_EQ(1, box->GetLinkCnt());
-  EXPECT_EQ(0, box->GetDelLinkCnt());
-  const TovoLink& link = *box->GetLink(0);
-  EXPECT_EQ(CString("a"), link.Name());
-  EXPECT_EQ(CString("b"), link.DispName());
-  EXPECT_EQ(3, link.GetLinkInfo().GroupNo);
-  EXPECT_EQ(CString("c"), link.GetLinkInfo().FolName);
-  EXPECT_EQ(CString("d"), link.GetExtension());
-  EXPECT_EQ(CString(""), link.GetAddText());
-  EXPECT_EQ(0, link.GetDataNo());
-  ASSERT_EQ(1, box->Load(full));  // more links than the box held
-  EXPECT_EQ((Numbers{9, 9, 12}), NumbersOf(*box));
-  EXPECT_EQ(CString("v"), box->GetLink(2)->GetAddText());
-}
-
 TEST(TovoLinkBoxFile, AnOverlongValueAnywhereInALargeFileLoadsNothing) {
   TempDir dir;
   const CString path = dir.File("box.xml");
