@@ -148,7 +148,7 @@ void BM_SaveFilesVsWrite(benchmark::State& state) {
       AgainstOneWrite(state, [](BigFolder& big) { big.folder.SaveFiles(big.scratch.env); });
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes));
 }
-BENCHMARK(BM_SaveFilesVsWrite)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_SaveFilesVsWrite)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(50);
 
 void BM_LoadFilesVsWrite(benchmark::State& state) {
   AgainstOneWrite(state, [](BigFolder& big) { big.folder.LoadFiles(big.scratch.env, 0); });

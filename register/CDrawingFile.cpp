@@ -129,9 +129,15 @@ CString CDrawingFile::ToString() const {
 
 namespace {
 
+// The number of characters "%d" writes for value.
 size_t DecimalLength(int value) {
-  char buffer[16];
-  return static_cast<size_t>(std::to_chars(buffer, buffer + sizeof buffer, value).ptr - buffer);
+  size_t length = value < 0 ? 2 : 1;
+  unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+  while (magnitude >= 10) {
+    magnitude /= 10;
+    ++length;
+  }
+  return length;
 }
 
 }  // namespace
@@ -145,11 +151,14 @@ size_t CDrawingFile::LineLength() const {
 }
 
 void CDrawingFile::AppendLine(std::string& out) const {
-  // Written field by field rather than through Format, so that every byte of a field is kept
-  // (NUL included), into room made once: a folder writes one line per record.
   const size_t at = out.size();
   out.resize(at + LineLength());
-  char* p = out.data() + at;
+  WriteLine(out.data() + at);
+}
+
+char* CDrawingFile::WriteLine(char* p) const {
+  // Written field by field rather than through Format, so that every byte of a field is kept
+  // (NUL included), straight into the caller's buffer: a folder writes one line per record.
   const auto text = [&](const CString& field) {
     p = std::copy_n(field.GetString(), field.GetLength(), p);
     *p++ = kFieldEnd;
@@ -166,6 +175,7 @@ void CDrawingFile::AppendLine(std::string& out) const {
   text(type_.code);
   text(page_);
   text(history_);
+  return p;
 }
 
 int CDrawingFile::Parse(const CString& line) {

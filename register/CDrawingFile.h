@@ -53,6 +53,8 @@ class CDrawingFile {
   void AppendLine(std::string& out) const;
   // The length of that line in bytes.
   size_t LineLength() const;
+  // Writes the line at p, which has room for LineLength() bytes; returns its end.
+  char* WriteLine(char* p) const;
   // Reads a record line; 0 when it has fewer than eight fields, leaving the record as it was.
   int Parse(const CString& line);
 

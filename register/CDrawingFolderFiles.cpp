@@ -1,6 +1,7 @@
 // The folder information file and the edit lock of a drawing folder.
 #include <new>
 #include <string>
+#include <vector>
 
 #include "hostlibs/environ/CEnvironObj.h"
 #include "register/CDrawingFolder.h"
@@ -86,21 +87,28 @@ int CDrawingFolder::WriteRecords(CFile& file, bool check_linked) {
   // A held file whose directory was removed would take the lines into nowhere.
   if (check_linked && !file.IsLinked()) return 0;
   constexpr size_t kChunk = 64 * 1024;
-  const ULONGLONG size = RecordBytes();
-  std::string chunk;
   try {
-    chunk.reserve(kChunk + 1024);
-    file.Reserve(size);
-    file.SeekToBegin();
+    std::vector<char> chunk(kChunk);
+    size_t used = 0;
     ULONGLONG written = 0;
+    const auto flush = [&] {
+      file.Write(chunk.data(), static_cast<UINT>(used));
+      written += used;
+      used = 0;
+    };
+    file.Reserve(RecordBytes());
+    file.SeekToBegin();
     for (int i = 0; i < files_->GetCnt(); ++i) {
-      (*files_)[i]->AppendLine(chunk);
-      chunk += "\r\n";
-      if (chunk.size() < kChunk && i + 1 < files_->GetCnt()) continue;
-      file.Write(chunk.data(), static_cast<UINT>(chunk.size()));
-      written += chunk.size();
-      chunk.clear();
+      const CDrawingFile& record = *(*files_)[i];
+      const size_t length = record.LineLength() + 2;
+      if (used + length > chunk.size()) flush();
+      if (length > chunk.size()) chunk.resize(length);  // a line longer than any chunk
+      char* end = record.WriteLine(chunk.data() + used);
+      *end++ = '\r';
+      *end = '\n';
+      used += length;
     }
+    flush();
     file.SetLength(written);
     file.Flush();
   } catch (const CException&) {
