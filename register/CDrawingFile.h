@@ -32,7 +32,7 @@ class CDrawingFile {
   int Name(const CString& name);
 
   const DrawingTypeInfo& GetTypeInfo() const { return type_; }
-  void SetTypeInfo(const DrawingTypeInfo& type) { type_ = type; }
+  void SetTypeInfo(const DrawingTypeInfo& type);
 
   CString Life() const { return life_; }
   CString Arrangement() const { return arrangement_; }
@@ -61,6 +61,9 @@ class CDrawingFile {
  private:
   friend class CDrawingFolder;
   void SetParentFolder(CDrawingFolder* folder) { parent_ = folder; }
+  // Runs change on the fields and tells the owning folder how far the line's length moved.
+  template <typename Change>
+  int Changing(Change change);
 
   CDrawingFolder* parent_ = nullptr;
   CString name_;

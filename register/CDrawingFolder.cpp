@@ -83,11 +83,23 @@ void CDrawingFolder::DeleteFolderALL() {
   owned::DeleteAll(*folders_);
 }
 
+namespace {
+
+// The bytes a record takes in the information file: its line and the CR LF.
+ULONGLONG InfoLineBytes(const CDrawingFile& record) {
+  return record.LineLength() + 2;
+}
+
+}  // namespace
+
 CDrawingFile* CDrawingFolder::AddFile(const CDrawingFile& file) {
-  return owned::AppendNew(*files_, [&] { return Adopted(file.Clone()); });
+  CDrawingFile* record = owned::AppendNew(*files_, [&] { return Adopted(file.Clone()); });
+  recordBytes_ += InfoLineBytes(*record);
+  return record;
 }
 
 int CDrawingFolder::RemoveFile(int i) {
+  if (i >= 0 && i < files_->GetCnt()) recordBytes_ -= InfoLineBytes(*(*files_)[i]);
   return owned::RemoveAt(*files_, i);
 }
 
@@ -100,6 +112,7 @@ int CDrawingFolder::FindFile(const CString& name, int kind) const {
 
 void CDrawingFolder::DeleteFileALL() {
   owned::DeleteAll(*files_);
+  recordBytes_ = 0;
 }
 
 int CDrawingFolder::LoadSubFolders(const CEnvironObj& env, const CString& path) {

@@ -49,6 +49,8 @@ class CDrawingFolder {
   const CDrawingFile* GetFile(int i) const { return (*files_)[i]; }
   CDrawingFile* AddFile(const CDrawingFile& file);
   int RemoveFile(int i);
+  // The size in bytes of the information file the current records make.
+  ULONGLONG GetInfoFileSize() const { return recordBytes_; }
   // Index of the first record whose Name(kind) equals name ignoring case; -1 if none.
   int FindFile(const CString& name, int kind) const;
   void DeleteFileALL();
@@ -78,8 +80,9 @@ class CDrawingFolder {
   }
   CString InfoFilePath(const CEnvironObj& env) const;
   void ReadRecords(const CEnvironObj& env);
-  // The size of the information file the records make.
-  ULONGLONG RecordBytes() const;
+  friend class CDrawingFile;
+  // A record of this folder changed its line from before to after bytes.
+  void RecordLineChanged(size_t before, size_t after) { recordBytes_ += after - before; }
   int WriteRecords(CFile& file, bool check_linked);
   int CloseAfterWriting(CStdioFile& file);
   int CreateInfoFile(const CEnvironObj& env);
@@ -89,4 +92,6 @@ class CDrawingFolder {
   TVector<CDrawingFolder*>* folders_;
   TVector<CDrawingFile*>* files_;
   CDrawingFolderInfo* info_;
+  // Kept with every change of the records, each line with its CR LF.
+  ULONGLONG recordBytes_ = 0;
 };

@@ -72,13 +72,6 @@ int CDrawingFolder::LoadFiles(const CEnvironObj& env, int keepLock) {
   return result;
 }
 
-ULONGLONG CDrawingFolder::RecordBytes() const {
-  ULONGLONG size = 0;
-  for (int i = 0; i < files_->GetCnt(); ++i)
-    size += (*files_)[i]->LineLength() + 2;
-  return size;
-}
-
 // Rewrites the file from its start. Room for the new lines is reserved first, so a full disk
 // fails before a byte of the old list is overwritten. The lines go out through one small
 // buffer: a list of a hundred thousand records would otherwise need megabytes of fresh
@@ -96,7 +89,7 @@ int CDrawingFolder::WriteRecords(CFile& file, bool check_linked) {
       written += used;
       used = 0;
     };
-    file.Reserve(RecordBytes());
+    file.Reserve(recordBytes_);
     file.SeekToBegin();
     for (int i = 0; i < files_->GetCnt(); ++i) {
       const CDrawingFile& record = *(*files_)[i];

@@ -203,6 +203,24 @@ TEST(DrawingFileLine, KeepsBinaryAndNulBytesInsideFields) {
   EXPECT_EQ(0, read.Parse(CString(std::string_view("\t\t\t\t\t\t\t\0", 8))));
 }
 
+TEST(DrawingFileLine, WritesFieldsOfEveryShortLengthWhole) {
+  // Short fields are copied in pieces whose size depends on the length: every length up to
+  // past the largest piece must come out whole, next to its neighbours.
+  for (int n = 0; n <= 40; ++n) {
+    std::string field;
+    for (int i = 0; i < n; ++i)
+      field += static_cast<char>('a' + (i * 7 + n) % 26);
+    const int number = n * 37 - 600;
+    const std::string text = field + "\t" + field + "\t" + field + "\t" + std::to_string(n) + "\t" +
+                             std::to_string(number) + "\t" + field + "\t" + field + "\t" + field +
+                             "\t";
+    CDrawingFile f;
+    ASSERT_EQ(1, f.Parse(CString(std::string_view(text))));
+    EXPECT_EQ(text, f.ToString().Bytes()) << "length " << n;
+    EXPECT_EQ(text.size(), f.LineLength());
+  }
+}
+
 TEST(DrawingFileLine, HandlesAMegabyteLongName) {
   const std::string name(1 << 20, '\x81');  // lead bytes only, with nothing to pair with
   CDrawingFile f;
