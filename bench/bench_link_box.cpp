@@ -1,8 +1,9 @@
 // Saving and loading a link box of 100,000 links, each measured against pugixml alone
-// writing and parsing the same document in the same run. Each side runs in a loop of its
-// own, so that neither lives off memory the other just released; the drawreg rows give
-// their processor time per iteration ("ms") and its ratio to the pugixml row before them.
+// writing and parsing the same document in the same run: both sides take turns in every
+// iteration, once with a cold heap and once with a warm one (see Heap). Each row gives both
+// processor times per iteration and their ratio, ours to pugixml's.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <time.h>
@@ -91,74 +92,72 @@ void PugixmlSave(const TovoLinkBox& box, const std::string& path) {
   if (!doc.save_file(path.c_str(), "", pugi::format_raw, pugi::encoding_utf8)) std::abort();
 }
 
-// Processor time per iteration of body, in seconds.
+// Processor time body takes, in seconds.
 template <typename Body>
-double TimePerIteration(benchmark::State& state, Body body) {
-  double total = 0;
+double Time(Body body) {
+  const double start = Now();
+  body();
+  return Now() - start;
+}
+
+// How the heap stands when each side starts. Cold: all memory freed before was given back to
+// the system, as in a host that loads a box now and then, so each side pays for the fresh
+// pages it touches. Warm: what the other side just freed is still at hand.
+enum class Heap { cold, warm };
+
+// Runs the baseline and ours in turn in every iteration, in the same state of the heap, and
+// reports both times and their ratio.
+template <typename Baseline, typename Ours>
+void Compare(benchmark::State& state, Heap heap, Baseline baseline, Ours ours) {
+  double base = 0;
+  double mine = 0;
   for (auto _ : state) {
-    const double start = Now();
-    body();
-    total += Now() - start;
+    if (heap == Heap::cold) malloc_trim(0);
+    base += Time(baseline);
+    if (heap == Heap::cold) malloc_trim(0);
+    mine += Time(ours);
   }
-  return total / static_cast<double>(state.iterations());
+  const auto n = static_cast<double>(state.iterations());
+  state.counters["pugixml_ms"] = base / n * 1e3;
+  state.counters["drawreg_ms"] = mine / n * 1e3;
+  state.counters["ratio"] = mine / base;
 }
 
-// Each baseline runs just before its drawreg benchmark and leaves its time here.
-double save_baseline = 0;
-double load_baseline = 0;
-
-void Report(benchmark::State& state, double seconds, double baseline) {
-  state.counters["ms"] = seconds * 1e3;
-  if (baseline > 0) state.counters["ratio"] = seconds / baseline;
-}
-
-void BM_SavePugixml(benchmark::State& state) {
+void BM_Save(benchmark::State& state, Heap heap) {
   Fixture& f = Shared();
-  const std::string path = f.Path("pugixml.xml");
-  save_baseline = TimePerIteration(state, [&] { PugixmlSave(*f.box, path); });
-  Report(state, save_baseline, 0);
+  const std::string ours = f.Path("drawreg.xml");
+  const std::string theirs = f.Path("pugixml.xml");
+  Compare(
+      state, heap, [&] { PugixmlSave(*f.box, theirs); },
+      [&] {
+        if (f.box->Save(ours.c_str()) != 1) std::abort();
+      });
 }
 
-void BM_SaveLinkBox(benchmark::State& state) {
-  Fixture& f = Shared();
-  const std::string path = f.Path("drawreg.xml");
-  const double seconds = TimePerIteration(state, [&] {
-    if (f.box->Save(path.c_str()) != 1) std::abort();
-  });
-  Report(state, seconds, save_baseline);
-}
-
-// Both read the file that the link box wrote.
-void BM_LoadPugixml(benchmark::State& state) {
-  Fixture& f = Shared();
-  const std::string path = f.Path("drawreg.xml");
-  if (f.box->Save(path.c_str()) != 1) std::abort();
-  load_baseline = TimePerIteration(state, [&] {
-    pugi::xml_document doc;
-    if (!doc.load_file(path.c_str(), pugi::parse_default, pugi::encoding_utf8)) std::abort();
-    benchmark::DoNotOptimize(doc.first_child().internal_object());
-  });
-  Report(state, load_baseline, 0);
-}
-
-// Each round loads into a new box and destroys it, as the pugixml row parses into a new
-// document and destroys it.
-void BM_LoadLinkBox(benchmark::State& state) {
+// Both read the file that the link box wrote. Each round loads into a new box and destroys
+// it, as pugixml parses into a new document and destroys it.
+void BM_Load(benchmark::State& state, Heap heap) {
   Fixture& f = Shared();
   const std::string path = f.Path("drawreg.xml");
   if (f.box->Save(path.c_str()) != 1) std::abort();
   TovoFileBox file_box;
   file_box.Name("DRAWING");
-  const double seconds = TimePerIteration(state, [&] {
-    std::unique_ptr<TovoLinkBox> box(TovoLinkBox::Create(file_box));
-    if (box->Load(path.c_str()) != 1 || box->GetLinkCnt() != kLinks) std::abort();
-  });
-  Report(state, seconds, load_baseline);
+  Compare(
+      state, heap,
+      [&] {
+        pugi::xml_document doc;
+        if (!doc.load_file(path.c_str(), pugi::parse_default, pugi::encoding_utf8)) std::abort();
+        benchmark::DoNotOptimize(doc.first_child().internal_object());
+      },
+      [&] {
+        std::unique_ptr<TovoLinkBox> box(TovoLinkBox::Create(file_box));
+        if (box->Load(path.c_str()) != 1 || box->GetLinkCnt() != kLinks) std::abort();
+      });
 }
 
 }  // namespace
 
-BENCHMARK(BM_SavePugixml)->Unit(benchmark::kMillisecond)->MinTime(3);
-BENCHMARK(BM_SaveLinkBox)->Unit(benchmark::kMillisecond)->MinTime(3);
-BENCHMARK(BM_LoadPugixml)->Unit(benchmark::kMillisecond)->MinTime(3);
-BENCHMARK(BM_LoadLinkBox)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK_CAPTURE(BM_Save, cold, Heap::cold)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK_CAPTURE(BM_Save, warm, Heap::warm)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK_CAPTURE(BM_Load, cold, Heap::cold)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK_CAPTURE(BM_Load, warm, Heap::warm)->Unit(benchmark::kMillisecond)->MinTime(3);

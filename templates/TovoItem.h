@@ -3,6 +3,8 @@
 // and can make a deep copy of itself.
 #pragma once
 
+#include <utility>
+
 #include "framework/CArchive.h"
 #include "framework/CObject.h"
 #include "framework/CString.h"
@@ -14,9 +16,9 @@ class TovoItem : public CObject {
   ~TovoItem() override = default;
 
   CString Name() const { return name_; }
-  void Name(const CString& name) { name_ = name; }
+  void Name(CString name) { name_ = std::move(name); }
   CString DispName() const { return disp_name_; }
-  void DispName(const CString& disp_name) { disp_name_ = disp_name; }
+  void DispName(CString disp_name) { disp_name_ = std::move(disp_name); }
 
   // Writes or reads the two names as archive strings. A name read before a failure stays.
   virtual void Serialize(CArchive& ar);

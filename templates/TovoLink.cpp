@@ -16,7 +16,7 @@ TovoLink& TovoLink::operator=(const TovoLink& src) {
 }
 
 TovoLink* TovoLink::Create(const LinkInfo* info) {
-  TovoLink* link = new TovoLink();
+  TovoLink* link = new TovoLink;  // default-initialised: every member has its initialiser
   if (info) link->info_ = *info;
   return link;
 }

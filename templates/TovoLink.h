@@ -6,6 +6,7 @@
 
 #include "framework/CString.h"
 #include "templates/TovoItem.h"
+#include "templates/TovoLinkPool.h"
 
 class TovoLinkBox;
 
@@ -30,6 +31,10 @@ class TovoLink : public TovoItem {
   TovoLink(const TovoLink& src);
   TovoLink& operator=(const TovoLink& src);
   ~TovoLink() override = default;
+
+  // Links come from the thread's open TovoLinkPool when there is one, else from the heap.
+  static void* operator new(size_t size) { return TovoLinkPool::Allocate(size); }
+  static void operator delete(void* p) noexcept { TovoLinkPool::Release(p); }
 
   // A new default link, pointing at info when given. The caller owns it until a box takes it.
   static TovoLink* Create(const LinkInfo* info = nullptr);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -48,18 +49,19 @@ bool IsReadableVersion(const CString& text) {
 
 // A group number is the unsigned 32-bit value of the leading digits; none gives 0, and
 // more than 32 bits hold stays at the largest value.
-int ParseGroupNo(const CString& text) {
+int ParseGroupNo(std::string_view text) {
   std::uint64_t value = 0;
-  for (const char* p = text.GetString(); *p >= '0' && *p <= '9'; ++p) {
-    value = value * 10 + static_cast<unsigned>(*p - '0');
+  for (size_t i = 0; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    value = value * 10 + static_cast<unsigned>(text[i] - '0');
     if (value > UINT32_MAX) value = UINT32_MAX;
   }
   return static_cast<int>(static_cast<std::uint32_t>(value));
 }
 
-// A data number is a signed decimal number, kept within what an int holds.
-int ParseDataNo(const CString& text) {
-  const long long value = std::strtoll(text.GetString(), nullptr, 10);
+// A data number is a signed decimal number, kept within what an int holds. Attribute values
+// are NUL-terminated behind their view, so strtoll stops at the value's end.
+int ParseDataNo(std::string_view text) {
+  const long long value = std::strtoll(text.data(), nullptr, 10);
   if (value > INT_MAX) return INT_MAX;
   if (value < INT_MIN) return INT_MIN;
   return static_cast<int>(value);
@@ -74,7 +76,7 @@ constexpr unsigned long kRequiredLinkAttrs = (1UL << kNo) - 1;
 
 // The attributes of one Link element into values; a mask with bit i set for each
 // kLinkAttrNames[i] found, the values of the others left as they were.
-unsigned long ReadLinkAttrs(const CXmlFileElm& elm, CString (&values)[kLinkAttrs]) {
+unsigned long ReadLinkAttrs(const CXmlFileElm& elm, std::string_view (&values)[kLinkAttrs]) {
   return elm.GetAttrs(kLinkAttrNames, kLinkAttrs, values);
 }
 
@@ -204,22 +206,23 @@ int TovoLinkBox::ReadLinks(const CXmlFileElms& children, const char* name, TovoI
   // and the box's array then grows in one sweep instead of between thousands of links.
   std::vector<std::unique_ptr<TovoLink>> links;
   links.reserve(static_cast<size_t>(elms->GetCount()));
+  TovoLinkPool pool(static_cast<size_t>(elms->GetCount()), sizeof(TovoLink));
   // Links without a number are numbered on from the one before.
   int running = 0;
   long position = 0;
   // One element object serves the whole list, pointed at each Link in turn.
   CXmlFileAutoPtr<CXmlFileElm> elm(elms->FindElm(kLinkName, position));
-  CString values[kLinkAttrs];
+  std::string_view values[kLinkAttrs];
   for (bool more = elm; more; more = elms->FindElm(kLinkName, position, *elm)) {
     const unsigned long found = ReadLinkAttrs(*elm, values);
     if ((found & kRequiredLinkAttrs) != kRequiredLinkAttrs) return 0;
     std::unique_ptr<TovoLink> link(TovoLink::Create());
-    link->Name(values[kName]);
-    link->DispName(values[kDispName]);
+    link->Name(CString(values[kName]));
+    link->DispName(CString(values[kDispName]));
     link->info_.GroupNo = ParseGroupNo(values[kGroupNo]);
-    link->info_.FolName = std::move(values[kFolName]);
-    link->extension_ = std::move(values[kExtension]);
-    if (found & (1UL << kAddText)) link->add_text_ = std::move(values[kAddText]);
+    link->info_.FolName = CString(values[kFolName]);
+    link->extension_ = CString(values[kExtension]);
+    if (found & (1UL << kAddText)) link->add_text_ = CString(values[kAddText]);
     if (found & (1UL << kNo)) {
       link->data_no_ = ParseDataNo(values[kNo]);
     }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "framework/CString.h"
 
@@ -30,9 +32,11 @@ class CXmlFileElm {
   // Reads several attributes in one call, as one GetAttr per name in that order would:
   // values[i] receives the attribute names[i] when it is present and is left alone
   // otherwise. Returns a mask with bit i set for each names[i] found. At most kMaxAttrs
-  // names; line feeds at their start are ignored.
+  // names; line feeds at their start are ignored. The values are code page 932 text that
+  // stays valid until the next GetAttrs on this element or its release: a reader of
+  // thousands of elements copies each value once, into its own objects.
   static constexpr int kMaxAttrs = 32;
-  unsigned long GetAttrs(const char* const* names, int count, CString* values) const;
+  unsigned long GetAttrs(const char* const* names, int count, std::string_view* values) const;
   // The child elements, or null when there are none. The caller releases the list.
   CXmlFileElms* GetChildren() const;
 
@@ -45,10 +49,14 @@ class CXmlFileElm {
   // The attribute name, searched from where the last search ended and around to it, or null.
   pugi::xml_attribute_struct* FindAttr(const char* name) const;
   void ReadValue(pugi::xml_attribute_struct* attr, CString& value) const;
+  // The value as code page 932 bytes; converted ones are kept in converted.
+  std::string_view ValueView(pugi::xml_attribute_struct* attr, std::string& converted) const;
 
   std::shared_ptr<const xmlfile::Tree> tree_;
   pugi::xml_node_struct* node_;
   // Where the next attribute search starts: readers ask for attributes in the order they
   // are written, so each search usually ends at its first step.
   mutable pugi::xml_attribute_struct* next_attr_ = nullptr;
+  // The values GetAttrs converted from a UTF-8 file.
+  mutable std::string converted_[kMaxAttrs];
 };

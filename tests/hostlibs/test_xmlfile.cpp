@@ -147,18 +147,18 @@ TEST(CXmlFileReader, ReadsSeveralAttributesAtOnceAndReusesOneElementForAList) {
   long position = 0;
   CXmlFileAutoPtr<CXmlFileElm> elm(list->FindElm("A", position));
   ASSERT_TRUE(elm);
-  CString values[4] = {"-", "-", "-", "-"};
+  std::string_view values[4] = {"-", "-", "-", "-"};
   EXPECT_EQ(0x7UL, elm->GetAttrs(names, 4, values));
-  EXPECT_EQ(CString("1"), values[0]);
-  EXPECT_EQ(CString("2"), values[1]);
-  EXPECT_EQ(CString("3"), values[2]);
-  EXPECT_EQ(CString("-"), values[3]);
+  EXPECT_EQ("1", values[0]);
+  EXPECT_EQ("2", values[1]);
+  EXPECT_EQ("3", values[2]);
+  EXPECT_EQ("-", values[3]);
   ASSERT_EQ(1, list->FindElm("A", position, *elm));
   EXPECT_EQ(3, position);
   EXPECT_EQ(0x5UL, elm->GetAttrs(names, 4, values));
-  EXPECT_EQ(CString("4"), values[0]);
-  EXPECT_EQ(CString("2"), values[1]);  // absent here: left as it was
-  EXPECT_EQ(CString("6"), values[2]);
+  EXPECT_EQ("4", values[0]);
+  EXPECT_EQ("2", values[1]);  // absent here: left as it was
+  EXPECT_EQ("6", values[2]);
   EXPECT_EQ(0, list->FindElm("A", position, *elm));
   EXPECT_EQ(3, position);
   CString value;

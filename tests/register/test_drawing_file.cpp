@@ -6,28 +6,9 @@
 #include <string>
 
 #include "register/CDrawingFile.h"
+#include "register/CDrawingFolder.h"
 
 namespace {
-
-// Only the owning folder sets the parent link. The test reaches the private setter through an
-// explicit instantiation, where the language does not check access, and uses addresses of
-// local objects as folders: the record never follows the link.
-using ParentSetter = void (CDrawingFile::*)(CDrawingFolder*);
-ParentSetter g_set_parent = nullptr;
-template <ParentSetter setter>
-struct ParentSetterAccess {
-  static inline const bool taken = (g_set_parent = setter, true);
-};
-template struct ParentSetterAccess<&CDrawingFile::SetParentFolder>;
-
-struct FakeFolder {
-  char byte = 0;
-  CDrawingFolder* get() { return reinterpret_cast<CDrawingFolder*>(&byte); }
-};
-
-void Adopt(CDrawingFile& file, FakeFolder& folder) {
-  (file.*g_set_parent)(folder.get());
-}
 
 CDrawingFile TypedRecord() {
   CDrawingFile f;
@@ -106,9 +87,9 @@ TEST(DrawingFileName, ShowsEmptyFieldsAsQuestionMarksAndParsedFieldsAsTheyStand)
 }
 
 TEST(DrawingFileCopy, CopiesEveryFieldButNeverTheParentLink) {
-  FakeFolder folder_a, folder_b;
-  CDrawingFile a = TypedRecord();
-  Adopt(a, folder_a);
+  CDrawingFolder folder_a, folder_b;
+  const CDrawingFile& a = *folder_a.AddFile(TypedRecord());
+  ASSERT_EQ(&folder_a, a.GetParentFolder());
 
   const CDrawingFile copy(a);
   EXPECT_EQ(nullptr, copy.GetParentFolder());
@@ -117,14 +98,13 @@ TEST(DrawingFileCopy, CopiesEveryFieldButNeverTheParentLink) {
   EXPECT_EQ(nullptr, clone->GetParentFolder());
   ExpectSameFields(a, *clone);
 
-  CDrawingFile b;
-  Adopt(b, folder_b);
+  CDrawingFile& b = *folder_b.AddFile(CDrawingFile());
   b = a;
-  EXPECT_EQ(folder_b.get(), b.GetParentFolder());
+  EXPECT_EQ(&folder_b, b.GetParentFolder());
   ExpectSameFields(a, b);
   const CDrawingFile& self = b;
   b = self;
-  EXPECT_EQ(folder_b.get(), b.GetParentFolder());
+  EXPECT_EQ(&folder_b, b.GetParentFolder());
   ExpectSameFields(a, b);
 }
 
@@ -138,14 +118,13 @@ TEST(DrawingFileLine, WritesEightFieldsEachClosedByATab) {
 }
 
 TEST(DrawingFileLine, ParsesBackEveryFieldButTheParentLink) {
-  FakeFolder folder;
+  CDrawingFolder folder;
   CDrawingFile original = TypedRecord();
   original.SetTypeInfo({-7, 2147483647, "PF"});
-  CDrawingFile read;
-  Adopt(read, folder);
+  CDrawingFile& read = *folder.AddFile(CDrawingFile());
   ASSERT_EQ(1, read.Parse(original.ToString()));
   ExpectSameFields(original, read);
-  EXPECT_EQ(folder.get(), read.GetParentFolder());
+  EXPECT_EQ(&folder, read.GetParentFolder());
   EXPECT_EQ(CString(u8"表.P21"), read.Name(1));
 }
 

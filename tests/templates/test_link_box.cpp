@@ -356,4 +356,27 @@ TEST(TovoLinkBoxFile, AnOverlongValueAnywhereInALargeFileLoadsNothing) {
   EXPECT_EQ(CString(longest.c_str()), box->GetLink(2000)->GetAddText());
 }
 
+TEST(TovoLinkBoxFile, LoadedLinksGiveTheirMemoryBackWithTheBox) {
+  TempDir dir;
+  const CString path = dir.File("box.xml");
+  std::string links;
+  for (int i = 0; i < 4000; ++i)
+    links += LinkElement("");
+  const size_t base = TovoLinkPool::BlocksInUse();
+  WriteBytes(path, BoxFile("1.00", links));
+  auto box = NewBox();
+  ASSERT_EQ(1, box->Load(path));
+  EXPECT_EQ(base + 1, TovoLinkPool::BlocksInUse());
+  std::unique_ptr<TovoLinkBox> copy(box->Copy());
+  ASSERT_EQ(1, box->Load(path));  // the first load's links are gone with their block
+  EXPECT_EQ(base + 1, TovoLinkPool::BlocksInUse());
+  box.reset();
+  EXPECT_EQ(base, TovoLinkPool::BlocksInUse());
+  EXPECT_EQ(4000, copy->GetLinkCnt());  // copies are links of their own
+
+  WriteBytes(path, BoxFile("1.00", links + LinkElement("", "Name")));
+  EXPECT_EQ(0, NewBox()->Load(path));  // the links read before the bad one are freed
+  EXPECT_EQ(base, TovoLinkPool::BlocksInUse());
+}
+
 }  // namespace

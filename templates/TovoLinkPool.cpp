@@ -1,0 +1,128 @@
+#include "templates/TovoLinkPool.h"
+
+#include <sys/mman.h>
+
+#include <atomic>
+#include <cstdint>
+#include <new>
+
+namespace {
+
+// Every piece starts with the block it came from (null: the heap), 16 bytes so that the
+// object after it keeps the alignment operator new gives.
+constexpr size_t kHeader = 16;
+// The block's own bookkeeping before its first piece, a multiple of kHeader.
+constexpr size_t kBlockHeader = 64;
+// A smaller block would save few page faults: so few links come from the heap.
+constexpr size_t kMinBlockBytes = 64 * 1024;
+constexpr size_t kPage = 4096;
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
+size_t RoundUp(size_t n, size_t to) {
+  return (n + to - 1) / to * to;
+}
+
+std::atomic<size_t> blocks_in_use{0};
+thread_local TovoLinkPool* open_pool = nullptr;
+
+// Memory for a block; null when the system has none. Under the address sanitizer the heap
+// serves, so that its checks still see the blocks.
+void* MapBlock(size_t bytes) {
+  if (kSanitized) return ::operator new(bytes, std::nothrow);
+  void* p = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (p == MAP_FAILED) return nullptr;
+  // Large pages where the system gives them: a few faults for the block instead of one for
+  // every 4 KiB of it. Without them the block is ordinary memory.
+  ::madvise(p, bytes, MADV_HUGEPAGE);
+  return p;
+}
+
+void UnmapBlock(void* p, size_t bytes) {
+  if (kSanitized) {
+    ::operator delete(p);
+  } else {
+    ::munmap(p, bytes);
+  }
+}
+
+}  // namespace
+
+struct TovoLinkPool::Block {
+  // One for each link in the block, and one for the pool while it is open.
+  std::atomic<size_t> refs{1};
+  size_t bytes = 0;
+
+  void Unref() noexcept {
+    if (refs.fetch_sub(1, std::memory_order_acq_rel) != 1) return;
+    const size_t size = bytes;
+    this->~Block();
+    UnmapBlock(this, size);
+    blocks_in_use.fetch_sub(1, std::memory_order_relaxed);
+  }
+};
+
+TovoLinkPool::TovoLinkPool(size_t count, size_t size) : outer_(open_pool) {
+  static_assert(sizeof(Block) <= kBlockHeader);
+  open_pool = this;
+  const size_t slot = kHeader + RoundUp(size, kHeader);
+  if (count == 0 || count > (SIZE_MAX - kBlockHeader) / slot) return;
+  const size_t bytes = RoundUp(kBlockHeader + count * slot, kPage);
+  if (bytes < kMinBlockBytes) return;
+  void* memory = MapBlock(bytes);
+  if (!memory) return;  // the links then come from the heap
+  block_ = new (memory) Block;
+  block_->bytes = bytes;
+  blocks_in_use.fetch_add(1, std::memory_order_relaxed);
+  next_ = static_cast<char*>(memory) + kBlockHeader;
+  end_ = next_ + count * slot;  // room for count, as asked, whatever the rounding gave
+}
+
+TovoLinkPool::~TovoLinkPool() {
+  open_pool = outer_;
+  if (block_) block_->Unref();
+}
+
+void* TovoLinkPool::Take(size_t size) {
+  const size_t slot = kHeader + RoundUp(size, kHeader);
+  if (!block_ || static_cast<size_t>(end_ - next_) < slot) return nullptr;
+  char* piece = next_;
+  next_ += slot;
+  block_->refs.fetch_add(1, std::memory_order_relaxed);
+  *reinterpret_cast<Block**>(piece) = block_;
+  return piece + kHeader;
+}
+
+void* TovoLinkPool::Allocate(size_t size) {
+  if (open_pool) {
+    if (void* p = open_pool->Take(size)) return p;
+  }
+  char* piece = static_cast<char*>(::operator new(kHeader + size));
+  *reinterpret_cast<Block**>(piece) = nullptr;
+  return piece + kHeader;
+}
+
+void TovoLinkPool::Release(void* p) noexcept {
+  if (!p) return;
+  char* piece = static_cast<char*>(p) - kHeader;
+  Block* block = *reinterpret_cast<Block**>(piece);
+  if (block) {
+    block->Unref();
+  } else {
+    ::operator delete(piece);
+  }
+}
+
+size_t TovoLinkPool::BlocksInUse() {
+  return blocks_in_use.load(std::memory_order_relaxed);
+}

@@ -1,0 +1,35 @@
+// TovoLinkPool: memory for the links read from one link box file. A box of a hundred thousand
+// links would otherwise take its ~20 MB in a hundred thousand small pieces, every page of
+// which is faulted in on its first touch; here they share one block, asked of the system with
+// large pages where it has them. The links stay objects of their own: each is deleted on its
+// own, wherever it has gone by then, and the block goes back to the system with its last link.
+#pragma once
+
+#include <cstddef>
+
+class TovoLinkPool {
+ public:
+  // Until the pool is destroyed, the calling thread's new links come from one block with room
+  // for count objects of size bytes; those past that, and all when count is small, from the
+  // heap.
+  TovoLinkPool(size_t count, size_t size);
+  TovoLinkPool(const TovoLinkPool&) = delete;
+  TovoLinkPool& operator=(const TovoLinkPool&) = delete;
+  ~TovoLinkPool();
+
+  // Memory for one link: from the thread's open pool while it has room, else from the heap.
+  static void* Allocate(size_t size);
+  // Gives back what Allocate gave, from whichever thread.
+  static void Release(void* p) noexcept;
+  // Blocks that still hold a link or belong to an open pool.
+  static size_t BlocksInUse();
+
+ private:
+  struct Block;
+  void* Take(size_t size);
+
+  Block* block_ = nullptr;
+  char* next_ = nullptr;
+  char* end_ = nullptr;
+  TovoLinkPool* outer_;
+};
