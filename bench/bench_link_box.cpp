@@ -102,13 +102,31 @@ double Time(Body body) {
 
 // How the heap stands when each side starts. Cold: all memory freed before was given back to
 // the system, as in a host that loads a box now and then, so each side pays for the fresh
-// pages it touches. Warm: what the other side just freed is still at hand.
+// pages it touches. Warm: the heap keeps what is freed, so each side finds the memory the
+// other just freed at hand and the times are those of the work alone.
 enum class Heap { cold, warm };
+
+// Sets the heap to keep freed memory (warm) for as long as it lives, then back to the C
+// library's defaults.
+struct HeapState {
+  explicit HeapState(Heap heap) : warm(heap == Heap::warm) {
+    if (!warm) return;
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);  // the largest the C library takes
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+  }
+  ~HeapState() {
+    if (!warm) return;
+    mallopt(M_MMAP_THRESHOLD, 128 << 10);
+    mallopt(M_TRIM_THRESHOLD, 128 << 10);
+  }
+  bool warm;
+};
 
 // Runs the baseline and ours in turn in every iteration, in the same state of the heap, and
 // reports both times and their ratio.
 template <typename Baseline, typename Ours>
 void Compare(benchmark::State& state, Heap heap, Baseline baseline, Ours ours) {
+  const HeapState keep(heap);
   double base = 0;
   double mine = 0;
   for (auto _ : state) {

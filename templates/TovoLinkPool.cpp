@@ -15,7 +15,6 @@ constexpr size_t kHeader = 16;
 constexpr size_t kBlockHeader = 64;
 // A smaller block would save few page faults: so few links come from the heap.
 constexpr size_t kMinBlockBytes = 64 * 1024;
-constexpr size_t kPage = 4096;
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kSanitized = true;
@@ -36,24 +35,18 @@ size_t RoundUp(size_t n, size_t to) {
 std::atomic<size_t> blocks_in_use{0};
 thread_local TovoLinkPool* open_pool = nullptr;
 
-// Memory for a block; null when the system has none. Under the address sanitizer the heap
-// serves, so that its checks still see the blocks.
-void* MapBlock(size_t bytes) {
-  if (kSanitized) return ::operator new(bytes, std::nothrow);
-  void* p = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (p == MAP_FAILED) return nullptr;
-  // Large pages where the system gives them: a few faults for the block instead of one for
-  // every 4 KiB of it. Without them the block is ordinary memory.
-  ::madvise(p, bytes, MADV_HUGEPAGE);
+// Memory for a block, from the heap like any other, or null when there is none. A large
+// block is fresh memory as a rule (the C library maps such sizes on their own); it is then
+// backed with large pages where the system gives them: a few faults for the block instead of
+// one for every 4 KiB. The address sanitizer keeps its own heap: no advice there.
+void* NewBlock(size_t bytes) {
+  void* p = ::operator new(bytes, std::nothrow);
+  constexpr uintptr_t kLargePage = 2 << 20;
+  if (!p || kSanitized || bytes < 2 * kLargePage) return p;
+  const uintptr_t first = (reinterpret_cast<uintptr_t>(p) + kLargePage - 1) & ~(kLargePage - 1);
+  const uintptr_t last = (reinterpret_cast<uintptr_t>(p) + bytes) & ~(kLargePage - 1);
+  ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
   return p;
-}
-
-void UnmapBlock(void* p, size_t bytes) {
-  if (kSanitized) {
-    ::operator delete(p);
-  } else {
-    ::munmap(p, bytes);
-  }
 }
 
 }  // namespace
@@ -61,13 +54,11 @@ void UnmapBlock(void* p, size_t bytes) {
 struct TovoLinkPool::Block {
   // One for each link in the block, and one for the pool while it is open.
   std::atomic<size_t> refs{1};
-  size_t bytes = 0;
 
   void Unref() noexcept {
     if (refs.fetch_sub(1, std::memory_order_acq_rel) != 1) return;
-    const size_t size = bytes;
     this->~Block();
-    UnmapBlock(this, size);
+    ::operator delete(this);
     blocks_in_use.fetch_sub(1, std::memory_order_relaxed);
   }
 };
@@ -77,15 +68,14 @@ TovoLinkPool::TovoLinkPool(size_t count, size_t size) : outer_(open_pool) {
   open_pool = this;
   const size_t slot = kHeader + RoundUp(size, kHeader);
   if (count == 0 || count > (SIZE_MAX - kBlockHeader) / slot) return;
-  const size_t bytes = RoundUp(kBlockHeader + count * slot, kPage);
+  const size_t bytes = kBlockHeader + count * slot;
   if (bytes < kMinBlockBytes) return;
-  void* memory = MapBlock(bytes);
+  void* memory = NewBlock(bytes);
   if (!memory) return;  // the links then come from the heap
   block_ = new (memory) Block;
-  block_->bytes = bytes;
   blocks_in_use.fetch_add(1, std::memory_order_relaxed);
   next_ = static_cast<char*>(memory) + kBlockHeader;
-  end_ = next_ + count * slot;  // room for count, as asked, whatever the rounding gave
+  end_ = next_ + count * slot;
 }
 
 TovoLinkPool::~TovoLinkPool() {

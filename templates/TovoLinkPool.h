@@ -1,7 +1,7 @@
 // TovoLinkPool: memory for the links read from one link box file. A box of a hundred thousand
 // links would otherwise take its ~20 MB in a hundred thousand small pieces, every page of
-// which is faulted in on its first touch; here they share one block, asked of the system with
-// large pages where it has them. The links stay objects of their own: each is deleted on its
+// which is faulted in on its first touch; here they share one block, backed with large pages
+// where the system has them. The links stay objects of their own: each is deleted on its
 // own, wherever it has gone by then, and the block goes back to the system with its last link.
 #pragma once
 

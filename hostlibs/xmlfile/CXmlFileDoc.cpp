@@ -59,12 +59,29 @@ bool HasOneRoot(const pugi::xml_document& doc) {
   return roots == 1;
 }
 
+// Whether every attribute value is within the limit. The document was parsed in place, so
+// its values lie in the file's text in the order of the document, each ended by a NUL
+// before the next one starts: the distance to the next value bounds a value's length, and
+// only a value with a larger distance, or one held elsewhere, needs counting.
 // Walks every element without recursion, so that deep nesting cannot exhaust the stack.
-bool ValuesWithinLimit(const pugi::xml_document& doc) {
-  pugi::xml_node n = doc.first_child();
+bool ValuesWithinLimit(const xmlfile::Tree& tree) {
+  const char* const text_end = tree.text.get() + tree.size;
+  const auto in_text = [&](const char* p) { return p >= tree.text.get() && p < text_end; };
+  const char* pending = nullptr;  // the last value in the text, its bound still unknown
+  const auto bound_reached = [&](const char* next) {
+    return !pending || static_cast<size_t>(next - pending) <= CXmlFileDoc::kMaxValueLength ||
+           std::strlen(pending) <= CXmlFileDoc::kMaxValueLength;
+  };
+  pugi::xml_node n = tree.doc.first_child();
   while (n) {
     for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
-      if (std::strlen(a.value()) > CXmlFileDoc::kMaxValueLength) return false;
+      const char* value = a.value();
+      if (!in_text(value) || value < pending) {
+        if (std::strlen(value) > CXmlFileDoc::kMaxValueLength) return false;
+        continue;
+      }
+      if (!bound_reached(value)) return false;
+      pending = value;
     }
     if (n.first_child()) {
       n = n.first_child();
@@ -74,7 +91,7 @@ bool ValuesWithinLimit(const pugi::xml_document& doc) {
       n = n.parent();
     if (n) n = n.next_sibling();
   }
-  return true;
+  return bound_reached(text_end);
 }
 
 // Reads the whole file into tree's buffer, left uninitialised before: a link box file can
@@ -126,7 +143,7 @@ int CXmlFileDoc::Parse(std::shared_ptr<xmlfile::Tree> tree) {
   const TextCode code = CodeOf(tree->doc, utf8_mark);
   if (code == TextCode::unknown || DeclaresEntities(tree->doc)) return 0;
   // Escapes only shorten values, so no value of a smaller file can pass the limit.
-  if (tree->size > kMaxValueLength && !ValuesWithinLimit(tree->doc)) return 0;
+  if (tree->size > kMaxValueLength && !ValuesWithinLimit(*tree)) return 0;
   tree->utf8 = code == TextCode::utf8;
   tree_ = std::move(tree);
   return 1;
