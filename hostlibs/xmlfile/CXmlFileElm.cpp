@@ -23,6 +23,14 @@ bool SameName(const char* a, const char* b) {
   return *a == *b;
 }
 
+// The value as code page 932 bytes; a value converted from UTF-8 is kept in converted.
+std::string_view ValueView(pugi::xml_attribute attr, bool utf8, std::string& converted) {
+  const char* text = attr.value();
+  if (!utf8) return text;
+  converted = afx::FromUtf8(text).Bytes();
+  return converted;
+}
+
 }  // namespace
 
 int CXmlFileElm::IsSameTagName(const char* name) const {
@@ -66,26 +74,30 @@ int CXmlFileElm::GetAttr(const char* name, CString& value) const {
   return 1;
 }
 
-std::string_view CXmlFileElm::ValueView(pugi::xml_attribute_struct* attr,
-                                        std::string& converted) const {
-  const char* text = pugi::xml_attribute(attr).value();
-  if (!tree_->utf8) return text;
-  converted = afx::FromUtf8(text).Bytes();
-  return converted;
-}
-
 unsigned long CXmlFileElm::GetAttrs(const char* const* names, int count,
                                     std::string_view* values) const {
   // The same searches as one GetAttr per name, in order, so the values are exactly those;
-  // what is saved is the calls and a copy of every value.
+  // what is saved is the calls and a copy of every value. The usual step, the attribute
+  // asked for being the next one, is taken here with as few calls into pugixml as a plain
+  // walk over the attributes makes.
   if (count > kMaxAttrs) count = kMaxAttrs;
   unsigned long found = 0;
+  pugi::xml_attribute next =
+      next_attr_ ? pugi::xml_attribute(next_attr_) : pugi::xml_node(node_).first_attribute();
   for (int i = 0; i < count; ++i) {
-    pugi::xml_attribute_struct* attr = FindAttr(names[i]);
-    if (!attr) continue;
-    values[i] = ValueView(attr, converted_[i]);
+    pugi::xml_attribute attr = next;
+    if (attr && SameName(xmlfile::BareName(names[i]), attr.name())) {
+      next = attr.next_attribute();
+    } else {
+      next_attr_ = next.internal_object();
+      attr = pugi::xml_attribute(FindAttr(names[i]));
+      if (!attr) continue;
+      next = pugi::xml_attribute(next_attr_);
+    }
+    values[i] = ValueView(attr, tree_->utf8, converted_[i]);
     found |= 1UL << i;
   }
+  next_attr_ = next.internal_object();
   return found;
 }
 

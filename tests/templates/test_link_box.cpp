@@ -342,8 +342,12 @@ TEST(TovoLinkBoxFile, AnOverlongValueAnywhereInALargeFileLoadsNothing) {
     links += LinkElement("");
   const std::string longest(65535, 'x');
   const std::string overlong(65536, 'x');
-  for (const std::string& extra : {" AddText=\"" + overlong + "\"", " AddText='" + overlong + "'",
-                                   " AddText=\"" + overlong + "\" No=\"1\""}) {
+  std::string quotes;  // other quotes throughout: no gap between quotes gives it away
+  while (quotes.size() <= 65536)
+    quotes += "\"x";
+  for (const std::string& extra :
+       {" AddText=\"" + overlong + "\"", " AddText='" + overlong + "'",
+        " AddText=\"" + overlong + "\" No=\"1\"", " AddText='" + quotes + "'"}) {
     WriteBytes(path, BoxFile("1.00", links + LinkElement(extra) + links));
     auto box = SampleBox();
     EXPECT_EQ(0, box->Load(path)) << extra.substr(0, 12);
