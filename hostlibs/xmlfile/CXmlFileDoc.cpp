@@ -140,7 +140,8 @@ int CXmlFileDoc::SetText(const char* data, size_t size) {
 int CXmlFileDoc::Parse(std::shared_ptr<xmlfile::Tree> tree) {
   const std::string_view text(tree->text.get(), tree->size);
   const bool utf8_mark = text.starts_with("\xEF\xBB\xBF");
-  // Taken before the parse, which overwrites the closing quotes in place.
+  // Taken before the parse, which overwrites the closing quotes in place. Escapes only
+  // shorten values, so no value of a smaller file can pass the limit.
   const bool values_bounded = tree->size <= kMaxValueLength || QuotesBoundValues(text);
   // Bytes are parsed as they are: no conversion, so code page 932 names stay exact.
   const unsigned options = pugi::parse_default | pugi::parse_declaration | pugi::parse_doctype;
@@ -149,7 +150,6 @@ int CXmlFileDoc::Parse(std::shared_ptr<xmlfile::Tree> tree) {
   if (!result || !HasOneRoot(tree->doc)) return 0;
   const TextCode code = CodeOf(tree->doc, utf8_mark);
   if (code == TextCode::unknown || DeclaresEntities(tree->doc)) return 0;
-  // Escapes only shorten values, so no value of a smaller file can pass the limit.
   if (!values_bounded && !ValuesWithinLimit(tree->doc)) return 0;
   tree->utf8 = code == TextCode::utf8;
   tree_ = std::move(tree);
