@@ -217,6 +217,13 @@ std::string LinkElement(const std::string& extra, const std::string& left_out = 
   return text + extra + "/>";
 }
 
+std::string ManyLinks(int n) {
+  std::string links;
+  for (int i = 0; i < n; ++i)
+    links += LinkElement("");
+  return links;
+}
+
 TEST(TovoLinkBoxFile, MissingNumbersCountOnAndGivenNumbersStay) {
   TempDir dir;
   const CString path = dir.File("box.xml");
@@ -337,9 +344,7 @@ TEST(TovoLinkBoxFile, DamagedOrHostileFilesLoadNothing) {
 TEST(TovoLinkBoxFile, AnOverlongValueAnywhereInALargeFileLoadsNothing) {
   TempDir dir;
   const CString path = dir.File("box.xml");
-  std::string links;
-  for (int i = 0; i < 2000; ++i)
-    links += LinkElement("");
+  const std::string links = ManyLinks(2000);
   const std::string longest(65535, 'x');
   const std::string overlong(65536, 'x');
   std::string quotes;  // other quotes throughout: no gap between quotes gives it away
@@ -363,9 +368,7 @@ TEST(TovoLinkBoxFile, AnOverlongValueAnywhereInALargeFileLoadsNothing) {
 TEST(TovoLinkBoxFile, LoadedLinksGiveTheirMemoryBackWithTheBox) {
   TempDir dir;
   const CString path = dir.File("box.xml");
-  std::string links;
-  for (int i = 0; i < 4000; ++i)
-    links += LinkElement("");
+  const std::string links = ManyLinks(4000);
   const size_t base = TovoLinkPool::BlocksInUse();
   WriteBytes(path, BoxFile("1.00", links));
   auto box = NewBox();
