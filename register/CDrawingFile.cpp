@@ -79,14 +79,17 @@ CDrawingFile::CDrawingFile(const CDrawingFile& src)
       history_(src.history_) {}
 
 // The owning folder keeps the size of its information file up to date from these reports, so
-// that a save can reserve its room without reading every record first.
+// that a save can reserve its room without reading every record first. The report is made
+// even when the change stops half way on an exception.
 template <typename Change>
 int CDrawingFile::Changing(Change change) {
   if (!parent_) return change();
-  const size_t before = LineLength();
-  const int result = change();
-  parent_->RecordLineChanged(before, LineLength());
-  return result;
+  struct Report {
+    const CDrawingFile& file;
+    const size_t before;
+    ~Report() { file.parent_->RecordLineChanged(before, file.LineLength()); }
+  } report{*this, LineLength()};
+  return change();
 }
 
 CDrawingFile& CDrawingFile::operator=(const CDrawingFile& src) {
