@@ -27,15 +27,6 @@ struct SettingFixture : ::testing::Test {
     CSingleSettingDialog dialog(target ? target : &record, &folder, &reg.env, &draft, nullptr);
     return static_cast<int>(dialog.DoModal());
   }
-  // Picks the type with this index in field 0 (共通) of the sample catalogue.
-  void ChooseType(afx::DialogSession& s, int index) {
-    driver.OnDialog(IDD_SELZUMENTYPE, [index](afx::DialogSession& sel) {
-      sel.Pick(IDC_SELZUMENTYPE_FIELD, 0);
-      sel.Pick(IDC_SELZUMENTYPE_TYPES, index);
-      sel.PressOK();
-    });
-    s.Click(IDC_TYPE_BUTTON);
-  }
   CString LastMessage() const {
     return driver.MessageBoxes().empty() ? CString() : driver.MessageBoxes().back().text;
   }
@@ -49,7 +40,7 @@ struct SettingFixture : ::testing::Test {
   afx::ScopedPresenter scope;
 };
 
-TEST_F(SettingFixture, FreshRecordOpensWithDefaultsAndStopsAtTheMissingType) {
+TEST_F(SettingFixture, FreshRecordOpensWithDefaultsStopsAtTheMissingTypeAndKeepsTheLastGoodValue) {
   const int result = Run([&](afx::DialogSession& s) {
     EXPECT_EQ(CString(u8"DRAWING設定"), s.Caption());
     EXPECT_EQ(CString("A.P21"), s.Text(IDC_SOURCE_NAME));
@@ -65,28 +56,17 @@ TEST_F(SettingFixture, FreshRecordOpensWithDefaultsAndStopsAtTheMissingType) {
     s.PressOK();
     EXPECT_TRUE(s.IsOpen());
     EXPECT_EQ(IDC_TYPE_BUTTON, s.FocusId());
-    s.Cancel();
-  });
-  EXPECT_EQ(IDCANCEL, result);
-  ASSERT_EQ(1u, driver.MessageBoxes().size());
-  EXPECT_EQ(CString(u8"図面種別が設定されていません"), LastMessage());
-  EXPECT_EQ(CString(u8"データエラー"), driver.MessageBoxes()[0].caption);
-  EXPECT_EQ(MB_OK | MB_ICONEXCLAMATION, driver.MessageBoxes()[0].type);
-  EXPECT_EQ(CString("S0??0010.P21"), record.Name(0));
-}
-
-TEST_F(SettingFixture, ReadersRefuseWhatTheRuleRefusesAndThePreviewKeepsTheLastGoodValue) {
-  Run([&](afx::DialogSession& s) {
-    s.Type(IDC_ARRANGEMENT, "a");  // lower case is not taken over
-    EXPECT_EQ(CString("S0??0010.P21"), s.Text(IDC_PREVIEW));
-    s.Type(IDC_ARRANGEMENT, "B");
-    EXPECT_EQ(CString("SB??0010.P21"), s.Text(IDC_PREVIEW));
-    s.Type(IDC_PAGE, "000");
-    EXPECT_EQ(CString("SB??0010.P21"), s.Text(IDC_PREVIEW));
+    // The fields' readers refuse what the naming rule refuses; the preview keeps the last good.
+    const auto typed = [&s](int id, const char* text) {
+      s.Type(id, text);
+      return s.Text(IDC_PREVIEW);
+    };
+    EXPECT_EQ(CString("S0??0010.P21"), typed(IDC_ARRANGEMENT, "a"));  // no lower case
+    EXPECT_EQ(CString("SB??0010.P21"), typed(IDC_ARRANGEMENT, "B"));
+    EXPECT_EQ(CString("SB??0010.P21"), typed(IDC_PAGE, "000"));
     s.FocusOn(IDC_HISTORY);  // leaving the number restores the last accepted one
     EXPECT_EQ(CString("001"), s.Text(IDC_PAGE));
-    s.Type(IDC_PAGE, "7");
-    EXPECT_EQ(CString("SB??0070.P21"), s.Text(IDC_PREVIEW));
+    EXPECT_EQ(CString("SB??0070.P21"), typed(IDC_PAGE, "7"));
     EXPECT_EQ(CString("7"), s.Text(IDC_PAGE));
     s.FocusOn(IDC_LIFE);
     EXPECT_EQ(CString("007"), s.Text(IDC_PAGE));
@@ -98,16 +78,25 @@ TEST_F(SettingFixture, ReadersRefuseWhatTheRuleRefusesAndThePreviewKeepsTheLastG
     EXPECT_EQ(CString("MB??123Z.P21"), s.Text(IDC_PREVIEW));
     s.Cancel();
   });
+  EXPECT_EQ(IDCANCEL, result);
+  ASSERT_EQ(1u, driver.MessageBoxes().size());
+  EXPECT_EQ(CString(u8"図面種別が設定されていません"), LastMessage());
+  EXPECT_EQ(CString(u8"データエラー"), driver.MessageBoxes()[0].caption);
+  EXPECT_EQ(MB_OK | MB_ICONEXCLAMATION, driver.MessageBoxes()[0].type);
   EXPECT_EQ(CString("S0??0010.P21"), record.Name(0));  // Cancel writes nothing
 }
 
 TEST_F(SettingFixture, ChosenTypeConfirmedRecordAndChecksInOrder) {
   reg.MakeDir("A");
-  CDrawingFolder* parent = &folder;
-  CDrawingFile* in_folder = parent->AddFile(record);
+  CDrawingFile* in_folder = folder.AddFile(record);
   const int result = Run(
       [&](afx::DialogSession& s) {
-        ChooseType(s, 1);  // PL 平面図
+        driver.OnDialog(IDD_SELZUMENTYPE, [](afx::DialogSession& sel) {
+          sel.Pick(IDC_SELZUMENTYPE_FIELD, 0);
+          sel.Pick(IDC_SELZUMENTYPE_TYPES, 1);  // PL 平面図 of the sample catalogue
+          sel.PressOK();
+        });
+        s.Click(IDC_TYPE_BUTTON);
         EXPECT_EQ(CString(u8"共通-平面図"), s.Text(IDC_TYPE_NAME));
         EXPECT_EQ(CString("S0PL0010.P21"), s.Text(IDC_PREVIEW));
         s.Type(IDC_ARRANGEMENT, "a");
@@ -134,9 +123,8 @@ TEST_F(SettingFixture, ChosenTypeConfirmedRecordAndChecksInOrder) {
 }
 
 TEST_F(SettingFixture, DeliverableNameMustBeUniqueInTheFolderButNeverCollidesWithItself) {
-  CDrawingFile taken = TestRegister::Record("other.DWG");
-  taken.SetTypeInfo({0, 1, "PL"});
-  folder.AddFile(taken);  // its deliverable name: S0PL0010.DWG
+  // Its deliverable name: S0PL0010.DWG.
+  folder.AddFile(TestRegister::Record("other.DWG"))->SetTypeInfo({0, 1, "PL"});
   record.SetTypeInfo({0, 1, "PL"});
   Run([&](afx::DialogSession& s) {
     s.PressOK();  // S0PL0010.P21: same base name, other extension and case count as taken

@@ -3,6 +3,7 @@
 // presenter.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -19,43 +20,34 @@ std::string U8(const char8_t* text) {
   return reinterpret_cast<const char*>(text);
 }
 
-TEST(SampleCatalogue, FindsTheSharedTypesByExactCodeWithTheirNumbersAndNames) {
-  const CStdDraftMgr mgr;
+TEST(SampleCatalogue, FindsEveryTypeByItsOwnExactCodeAndAcceptsAnUnsetSelection) {
+  CStdDraftMgr mgr;
   const char* codes[] = {"LC", "PL", "PF", "CS", "ST", "DT"};
   for (int no = 0; no < 6; ++no) {
     const CStdTreeElm* elm = mgr.SrchElm(codes[no]);
     ASSERT_NE(nullptr, elm) << codes[no];
     EXPECT_EQ(0, elm->GetFieldNo());
     EXPECT_EQ(no, elm->GetNo());
-    EXPECT_EQ(CString(codes[no]), elm->GetFnameString());
     EXPECT_EQ(elm, mgr.GetElm(0, no));
   }
-  EXPECT_EQ(CString(u8"共通-平面図"), mgr.GetElmName(0, 1, '-'));
   EXPECT_EQ(CString(u8"共通-詳細図"), mgr.GetElmName(0, 5, '-'));
   EXPECT_EQ(CString(""), mgr.GetElmName(0, 99, '-'));
   EXPECT_EQ(CString(""), mgr.GetElmName(-1, -1, '-'));
   for (const char* unknown : {"pl", "XX", "P", "PLX", "", static_cast<const char*>(nullptr)})
     EXPECT_EQ(nullptr, mgr.SrchElm(unknown)) << (unknown ? unknown : "(null)");
-}
-
-TEST(SampleCatalogue, EveryTypeOfEveryFieldHasItsOwnCode) {
-  const CStdDraftMgr mgr;
   ASSERT_GE(mgr.GetFieldCnt(), 3);
-  std::set<std::string> codes;
+  std::set<std::string> all;
   for (int i = 0; i < mgr.GetFieldCnt(); ++i) {
     const int field = mgr.GetFieldNoAt(i);
     EXPECT_FALSE(mgr.GetFieldName(field).IsEmpty());
     for (int j = 0; j < mgr.GetElmCnt(field); ++j) {
       CStdTreeElm* elm = mgr.GetElmAt(field, j);
-      EXPECT_TRUE(codes.insert(elm->GetFnameString().Bytes()).second);
+      EXPECT_TRUE(all.insert(elm->GetFnameString().Bytes()).second);
       EXPECT_EQ(elm, mgr.SrchElm(elm->GetFnameString()));
     }
   }
-  EXPECT_GT(codes.size(), 6u);
-}
-
-TEST(SampleCatalogue, CurrentSelectionAcceptsUnsetNumbers) {
-  CStdDraftMgr mgr;
+  EXPECT_GT(all.size(), 6u);
+  // Nothing is selected at first; unset numbers select nothing again.
   EXPECT_EQ(nullptr, mgr.GetCurElm());
   mgr.SetCurSel(0, 2);
   EXPECT_EQ(CString("PF"), mgr.GetCurElm()->GetFnameString());
@@ -84,7 +76,6 @@ TEST_F(CatalogueFile, LoadsFieldsAndTypesInNumberOrderAndReplacesTheSample) {
                                                                  u8"type\t1\t0\tPL\t平面図"));
   mgr.SetCurSel(0, 1);
   ASSERT_EQ(1, mgr.Load(path)) << mgr.GetLastError().GetString();
-  EXPECT_EQ(CString(""), mgr.GetLastError());
   EXPECT_EQ(nullptr, mgr.GetCurElm());  // the old numbers mean nothing in the new catalogue
   EXPECT_EQ(nullptr, mgr.SrchElm("LC"));
   ASSERT_EQ(2, mgr.GetFieldCnt());
@@ -128,9 +119,8 @@ TEST_F(CatalogueFile, RefusesABrokenFileNamingTheLineAndKeepsTheCatalogue) {
   for (const auto& c : cases) {
     WriteBytes(path, head + c.body);
     EXPECT_EQ(0, mgr.Load(path)) << c.body;
-    EXPECT_EQ(path + ":" + c.error.c_str(),
-              mgr.GetLastError().Left(path.GetLength() + 1 + static_cast<int>(c.error.size())))
-        << c.body;
+    const CString error = path + ":" + c.error.c_str();
+    EXPECT_EQ(error, mgr.GetLastError().Left(error.GetLength())) << c.body;
     EXPECT_EQ(CString(u8"共通-平面図"), mgr.GetElmName(0, 1, '-')) << c.body;
     EXPECT_EQ(nullptr, mgr.SrchElm("A1")) << c.body;
   }
@@ -156,10 +146,8 @@ struct SelectionDialog : ::testing::Test {
   // The row the types list shows selected, or -1.
   static int SelectedRow(const afx::DialogSession& s) {
     const auto& rows = s.Peer(IDC_SELZUMENTYPE_TYPES).rows;
-    for (size_t i = 0; i < rows.size(); ++i) {
-      if (rows[i].selected) return static_cast<int>(i);
-    }
-    return -1;
+    const auto at = std::find_if(rows.begin(), rows.end(), [](auto& row) { return row.selected; });
+    return at == rows.end() ? -1 : static_cast<int>(at - rows.begin());
   }
   afx::ScriptedDriver driver;
   afx::MemoryPresenter presenter;
@@ -182,34 +170,13 @@ TEST_F(SelectionDialog, OpensOnTheCurrentTypeAndConfirmsTheOnePicked) {
     s.Pick(IDC_SELZUMENTYPE_TYPES, 1);
     s.PressOK();
   });
-  SelZumenTypeInfo info;
-  info.fieldNo = 1;
-  info.no = 2;
+  SelZumenTypeInfo info{1, 2, ""};
   EXPECT_NE(0, SelZumenType(&mgr, nullptr, &info));
-  EXPECT_EQ(1, driver.DialogsShown());
   EXPECT_EQ(0, info.fieldNo);
   EXPECT_EQ(1, info.no);
   EXPECT_EQ(CString(u8"共通-平面図"), info.name);
   ASSERT_NE(nullptr, mgr.GetCurElm());
   EXPECT_EQ(CString("PL"), mgr.GetCurElm()->GetFnameString());
-}
-
-TEST_F(SelectionDialog, CancelChangesNothing) {
-  mgr.SetCurSel(0, 3);
-  driver.OnDialog(IDD_SELZUMENTYPE, [](afx::DialogSession& s) {
-    s.Pick(IDC_SELZUMENTYPE_TYPES, 5);
-    s.Cancel();
-  });
-  SelZumenTypeInfo info;
-  info.fieldNo = 0;
-  info.no = 3;
-  EXPECT_EQ(0, SelZumenType(&mgr, nullptr, &info));
-  EXPECT_EQ(0, info.fieldNo);
-  EXPECT_EQ(3, info.no);
-  EXPECT_EQ(CString(""), info.name);
-  EXPECT_EQ(CString("CS"), mgr.GetCurElm()->GetFnameString());
-  EXPECT_EQ(0, SelZumenType(nullptr, nullptr, &info));
-  EXPECT_EQ(0, SelZumenType(&mgr, nullptr, nullptr));
 }
 
 TEST_F(SelectionDialog, UnsetTypeOpensOnTheFirstFieldWithNothingPickedUntilTheUserPicks) {
@@ -223,25 +190,33 @@ TEST_F(SelectionDialog, UnsetTypeOpensOnTheFirstFieldWithNothingPickedUntilTheUs
     s.Pick(IDC_SELZUMENTYPE_TYPES, 5);
     s.PressEnter();  // Enter in the list confirms the picked type
   });
-  SelZumenTypeInfo info;
-  info.fieldNo = -1;
-  info.no = -1;
+  SelZumenTypeInfo info{-1, -1, ""};
   EXPECT_NE(0, SelZumenType(&mgr, nullptr, &info));
   EXPECT_EQ(CString(u8"共通-詳細図"), info.name);
   EXPECT_EQ(CString("DT"), mgr.GetCurElm()->GetFnameString());
 }
 
-TEST_F(SelectionDialog, FindsItsOwnTemplateWhateverModuleTheCallerMadeCurrent) {
+TEST_F(SelectionDialog, FindsItsOwnTemplateWhateverModuleIsCurrentAndCancelChangesNothing) {
   afx::ResourceModule other("other");
   other.AddDialog({IDD_SELZUMENTYPE, "not ours", 10, 10, "x", 9, {}});
   afx::SetResourceHandle(&other);
-  CString caption;
-  driver.OnDialog(IDD_SELZUMENTYPE, [&](afx::DialogSession& s) { caption = s.Caption(); });
-  SelZumenTypeInfo info;
+  mgr.SetCurSel(0, 3);
+  driver.OnDialog(IDD_SELZUMENTYPE, [](afx::DialogSession& s) {
+    EXPECT_EQ(CString(u8"図面種類の選択"), s.Caption());
+    s.Pick(IDC_SELZUMENTYPE_TYPES, 5);
+    s.Cancel();
+  });
+  SelZumenTypeInfo info{0, 3, ""};
   EXPECT_EQ(0, SelZumenType(&mgr, nullptr, &info));
-  EXPECT_EQ(CString(u8"図面種類の選択"), caption);
+  EXPECT_EQ(1, driver.DialogsShown());
   EXPECT_EQ(&other, afx::GetResourceHandle());
   afx::SetResourceHandle(nullptr);
+  EXPECT_EQ(0, info.fieldNo);
+  EXPECT_EQ(3, info.no);
+  EXPECT_EQ(CString(""), info.name);
+  EXPECT_EQ(CString("CS"), mgr.GetCurElm()->GetFnameString());
+  EXPECT_EQ(0, SelZumenType(nullptr, nullptr, &info));
+  EXPECT_EQ(0, SelZumenType(&mgr, nullptr, nullptr));
 }
 
 }  // namespace

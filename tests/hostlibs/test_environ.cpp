@@ -20,44 +20,33 @@ std::vector<std::string> Names(const CSelFileList& list) {
   return names;
 }
 
-TEST(EnvironObjPaths, KeepsThePathsItsOwnerSetsWithoutATrailingSeparator) {
+TEST(EnvironObjPaths, KeepsThePathsItsOwnerSetsWithoutATrailingSeparatorAndJoinsWithOne) {
   CEnvironObj env;
   EXPECT_EQ(CString(""), env.GetPath(CEnvironObj::kDrawingRoot));
   env.SetPath(CEnvironObj::kDrawingRoot, "/srv/drawings/");
   env.SetPath(CEnvironObj::kTemplateBase, "/");
   EXPECT_EQ(CString("/srv/drawings"), env.GetPath(0x03130000));
   EXPECT_EQ(CString("/"), env.GetPath(0x02050000));
-}
-
-TEST(EnvironObjPaths, JoinsWithOneSeparator) {
-  const CEnvironObj env;
-  CString path = "/srv/drawings";
-  env.AddFileName(path, "FOLDERINF.$$$");
-  EXPECT_EQ(CString("/srv/drawings/FOLDERINF.$$$"), path);
-  CString root = "/";
-  env.AddFileName(root, "*.*");
-  EXPECT_EQ(CString("/*.*"), root);
+  const auto joined = [&env](CString path, const CString& name) {
+    env.AddFileName(path, name);
+    return path;
+  };
+  EXPECT_EQ(CString("/srv/drawings/FOLDERINF.$$$"), joined("/srv/drawings", "FOLDERINF.$$$"));
+  EXPECT_EQ(CString("/*.*"), joined("/", "*.*"));
   // A trail byte 0x5C is part of its character, not a separator of any kind.
-  CString folder = u8"/srv/表";
-  env.AddFileName(folder, u8"表.P21");
-  EXPECT_EQ(CString(u8"/srv/表/表.P21"), folder);
+  EXPECT_EQ(CString(u8"/srv/表/表.P21"), joined(CString(u8"/srv/表"), CString(u8"表.P21")));
 }
 
-TEST(EnvironObjPaths, SplitsAtTheLastSeparatorOnly) {
+TEST(EnvironObjPaths, SplitsPathsAtTheLastSeparatorAndNamesAtTheLastDot) {
   const CEnvironObj env;
   EXPECT_EQ(CString("C.P21"), env.GetFileNameFromRelativePath("A/B/C.P21"));
   EXPECT_EQ(CString("A/B"), env.GetDirNameFromRelativePath("A/B/C.P21"));
   EXPECT_EQ(CString("C.P21"), env.GetFileNameFromRelativePath("C.P21"));
   EXPECT_EQ(CString(""), env.GetDirNameFromRelativePath("C.P21"));
-
   const CString name = u8"表\\能.P21";  // 0x95 0x5C, a backslash, 0x94 0x5C
   ASSERT_EQ(std::string("\x95\x5C\x5C\x94\x5C.P21"), name.Bytes());
   EXPECT_EQ(name, env.GetFileNameFromRelativePath(CString(u8"/srv/表/") + name));
   EXPECT_EQ(CString(u8"/srv/表"), env.GetDirNameFromRelativePath(CString(u8"/srv/表/") + name));
-}
-
-TEST(EnvironObjPaths, SplitsNamesAtTheLastDot) {
-  const CEnvironObj env;
   EXPECT_EQ(CString("a.b"), env.GetBaseNameFromFileName("a.b.dwg"));
   EXPECT_EQ(CString(".dwg"), env.GetExtNameFromFileName("a.b.dwg"));
   EXPECT_EQ(CString("README"), env.GetBaseNameFromFileName("README"));
@@ -73,7 +62,6 @@ TEST(EnvironObjDisk, TellsFilesFromDirectoriesAndCreatesMissingFolders) {
   EXPECT_EQ(0, env.IsExist(dir.File("file")));
   EXPECT_GT(env.IsExist(dir.Path()), 0);
   EXPECT_LT(env.IsExist(dir.File("missing")), 0);
-
   const CString deep = dir.Path() + CString(u8"/表/B/C");
   EXPECT_EQ(1, env.CreateDir(deep, 1));
   EXPECT_GT(env.IsExist(deep), 0);
@@ -92,8 +80,10 @@ class SelFileListTest : public ::testing::Test {
   CEnvironObj env_;
 };
 
-TEST_F(SelFileListTest, GathersFilesOfEachFilterInTheOrderOfTheCalls) {
+TEST_F(SelFileListTest, GathersFilesOfEachFilterInTheOrderOfTheCallsAndNoneOfAMissingFolder) {
   CSelFileList list;
+  EXPECT_EQ(-1,
+            list.AddFileList(env_, dir_.File("missing"), "x|.TFT", nullptr, 0, nullptr, nullptr));
   EXPECT_EQ(0, list.GetCnt());
   EXPECT_EQ(3,
             list.AddFileList(env_, dir_.Path(), u8"ﾕｰｻﾞｰﾌｧｲﾙ|.TFT", nullptr, 0, nullptr, nullptr));
@@ -103,13 +93,6 @@ TEST_F(SelFileListTest, GathersFilesOfEachFilterInTheOrderOfTheCalls) {
   EXPECT_EQ(want, Names(list));
   EXPECT_EQ(CString(""), list.GetFileName(5));
   EXPECT_EQ(CString(""), list.GetFileName(-1));
-}
-
-TEST_F(SelFileListTest, AMissingDirectoryAddsNothing) {
-  CSelFileList list;
-  EXPECT_EQ(-1,
-            list.AddFileList(env_, dir_.File("missing"), "x|.TFT", nullptr, 0, nullptr, nullptr));
-  EXPECT_EQ(0, list.GetCnt());
 }
 
 TEST_F(SelFileListTest, TheCallbackMayRefuseOrRenameAFile) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <QApplication>
@@ -41,41 +42,25 @@ constexpr int kName = 1001, kBrowse = 1002, kType = 1003, kScale = 1004, kNumber
 std::string U8(const char8_t* text) {
   return reinterpret_cast<const char*>(text);
 }
-QString Q(const char8_t* text) {
-  return QString::fromUtf8(text);
-}
+const auto Q = [](const char8_t* text) { return QString::fromUtf8(text); };
 
-// Three 16x16 strips: red, green, blue.
-const QByteArray& TreeBitmapPng() {
+// The test dialog's template, and the tree's bitmap: three 16x16 strips, red, green and blue.
+afx::ResourceModule& TestModule() {
   static const QByteArray png = [] {
     QImage image(48, 16, QImage::Format_RGB32);
     image.fill(Qt::red);
-    for (int y = 0; y < 16; ++y) {
-      for (int x = 16; x < 48; ++x)
+    for (int x = 16; x < 48; ++x)
+      for (int y = 0; y < 16; ++y)
         image.setPixelColor(x, y, x < 32 ? Qt::green : Qt::blue);
-    }
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return bytes;
   }();
-  return png;
-}
-
-afx::ResourceModule& TestModule() {
-  static afx::ResourceModule module("qt-test");
-  static bool made = false;
-  if (made) return module;
-  using K = afx::ControlKind;
-  module.AddDialog(
-      {kTemplate,
-       u8"図面登録",
-       260,
-       200,
-       u8"ＭＳ Ｐゴシック",
-       9,
-       {{kLabel, K::Static, SS_LEFT, u8"元ファイル名：", 7, 9, 50, 8},
+  static afx::ResourceModule module = [] {
+    using K = afx::ControlKind;
+    const std::vector<afx::ControlTemplate> controls = {
+        {kLabel, K::Static, SS_LEFT, u8"元ファイル名：", 7, 9, 50, 8},
         {kName, K::Edit, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, "", 60, 7, 120, 12},
         {kBrowse, K::Button, WS_TABSTOP, u8"参照(&B)...", 185, 6, 50, 14},
         {-1, K::Static, SS_LEFT, u8"図面種類：", 7, 26, 50, 8},
@@ -93,11 +78,13 @@ afx::ResourceModule& TestModule() {
         {kRadioB, K::Button, BS_AUTORADIOBUTTON, u8"追加", 50, 156, 40, 10},
         {kGrid, K::Grid, WS_BORDER, "", 100, 154, 60, 20},
         {IDOK, K::Button, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, "OK", 130, 180, 50, 14},
-        {IDCANCEL, K::Button, WS_TABSTOP, u8"キャンセル", 185, 180, 50, 14}}});
-  const QByteArray& png = TreeBitmapPng();
-  module.AddBitmap({kTreeBitmap, reinterpret_cast<const unsigned char*>(png.constData()),
+        {IDCANCEL, K::Button, WS_TABSTOP, u8"キャンセル", 185, 180, 50, 14}};
+    afx::ResourceModule made("qt-test");
+    made.AddDialog({kTemplate, u8"図面登録", 260, 200, u8"ＭＳ Ｐゴシック", 9, controls});
+    made.AddBitmap({kTreeBitmap, reinterpret_cast<const unsigned char*>(png.constData()),
                     static_cast<size_t>(png.size())});
-  made = true;
+    return made;
+  }();
   return module;
 }
 
@@ -115,7 +102,7 @@ class RecordingDialog : public CDialog {
   CTreeCtrl tree;
   HTREEITEM plan = nullptr;
 
- protected:
+ private:
   void DoDataExchange(CDataExchange* dx) override {
     DDX_Control(dx, kName, name);
     DDX_Control(dx, kType, type);
@@ -123,7 +110,38 @@ class RecordingDialog : public CDialog {
     DDX_Control(dx, kList, list);
     DDX_Control(dx, kTree, tree);
   }
-  BOOL OnInitDialog() override;
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    name.LimitText(12);
+    for (const char8_t* item : {u8"位置図", u8"平面図", u8"縦断図"})
+      type.AddString(CString(item));
+    type.SetCurSel(0);
+    scale.AddString("1/100");
+    scale.AddString("1/500");
+    SetDlgItemText(kPath, CString(u8"/srv/drawings/県道123号線道路改良工事/第1工区/平面図/"
+                                  u8"詳細設計/最終成果品/PL001.SFC"));
+    list.InsertColumn(0, CString(u8"ファイル名"), LVCFMT_LEFT, 110);
+    list.InsertColumn(1, CString(u8"種類"), LVCFMT_LEFT, 60);
+    list.InsertColumn(2, CString(u8"サイズ"), LVCFMT_RIGHT, 50);
+    fileIcons_.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 4);
+    list.SetImageList(&fileIcons_, LVSIL_SMALL);
+    const auto add_row = [this](const char8_t* file, const IconHandle& kind, const char8_t* size) {
+      const int at =
+          list.InsertItem(list.GetItemCount(), CString(file), fileIcons_.ReplaceIcon(-1, &kind));
+      list.SetItemText(at, 1, kind.typeName);
+      list.SetItemText(at, 2, CString(size));
+    };
+    add_row(u8"平面図.SFC", {u8"SFC ファイル", ".sfc"}, u8"12 KB");
+    add_row(u8"写真.TIF", {u8"TIF ファイル", ".tif"}, u8"340 KB");
+    treeImages_.Create(16, 16, ILC_COLOR24, 0, 3);
+    treeImages_.AddBitmapStrips(kTreeBitmap, 3);
+    tree.SetImageList(&treeImages_, 0);
+    HTREEITEM root = tree.InsertItem(CString(u8"共通"), 0, 1);
+    plan = tree.InsertItem(CString(u8"平面図"), 0, 1, root);
+    tree.InsertItem(CString(u8"縦断図"), 0, 1, root);
+    tree.Expand(root, TVE_EXPAND);
+    return TRUE;
+  }
   void OnOK() override {
     const bool on_button = GetFocus() && GetFocus()->GetDlgCtrlID() == IDOK;
     events.push_back(on_button ? "ok-on-button" : "ok-else");
@@ -134,19 +152,14 @@ class RecordingDialog : public CDialog {
     events.push_back("cancel");
     CDialog::OnCancel();
   }
-
- private:
   std::string Text(int id) const { return afx::ToUtf8(GetDlgItemText(id)); }
   void OnNameUpdate() { events.push_back("update:" + Text(kName)); }
   void OnNameChange() { events.push_back("change:" + Text(kName)); }
   void OnNameKillFocus() { events.push_back("killfocus"); }
   void OnNumberChange() { events.push_back("number:" + Text(kNumber)); }
-  void OnTypeSel() {
-    events.push_back("type:" + std::to_string(type.GetCurSel()) + ":" + Text(kType));
-  }
-  void OnScaleSel() {
-    events.push_back("scale-sel:" + std::to_string(scale.GetCurSel()) + ":" + Text(kScale));
-  }
+  std::string Sel(CComboBox& c, int id) { return std::to_string(c.GetCurSel()) + ":" + Text(id); }
+  void OnTypeSel() { events.push_back("type:" + Sel(type, kType)); }
+  void OnScaleSel() { events.push_back("scale-sel:" + Sel(scale, kScale)); }
   void OnScaleEdit() { events.push_back("scale-edit:" + Text(kScale)); }
   void OnBrowse() {
     events.push_back("browse");
@@ -182,55 +195,13 @@ ON_NOTIFY(LVN_ITEMCHANGED, kList, OnRow)
 ON_NOTIFY(TVN_SELCHANGED, kTree, OnNode)
 END_MESSAGE_MAP()
 
-BOOL RecordingDialog::OnInitDialog() {
-  CDialog::OnInitDialog();
-  name.LimitText(12);
-  for (const char8_t* item : {u8"位置図", u8"平面図", u8"縦断図"})
-    type.AddString(CString(item));
-  type.SetCurSel(0);
-  scale.AddString("1/100");
-  scale.AddString("1/500");
-  SetDlgItemText(
-      kPath,
-      CString(
-          u8"/srv/drawings/県道123号線道路改良工事/第1工区/平面図/詳細設計/最終成果品/PL001.SFC"));
-  list.InsertColumn(0, CString(u8"ファイル名"), LVCFMT_LEFT, 110);
-  list.InsertColumn(1, CString(u8"種類"), LVCFMT_LEFT, 60);
-  list.InsertColumn(2, CString(u8"サイズ"), LVCFMT_RIGHT, 50);
-  fileIcons_.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 4);
-  const IconHandle sfc{u8"SFC ファイル", ".sfc"}, tif{u8"TIF ファイル", ".tif"};
-  const int sfc_icon = fileIcons_.ReplaceIcon(-1, &sfc),
-            tif_icon = fileIcons_.ReplaceIcon(-1, &tif);
-  list.SetImageList(&fileIcons_, LVSIL_SMALL);
-  const struct {
-    const char8_t *file, *kind, *size;
-    int icon;
-  } rows[] = {{u8"平面図.SFC", u8"SFC ファイル", u8"12 KB", sfc_icon},
-              {u8"写真.TIF", u8"TIF ファイル", u8"340 KB", tif_icon}};
-  for (const auto& row : rows) {
-    const int at = list.InsertItem(list.GetItemCount(), CString(row.file), row.icon);
-    list.SetItemText(at, 1, CString(row.kind));
-    list.SetItemText(at, 2, CString(row.size));
-  }
-  treeImages_.Create(16, 16, ILC_COLOR24, 0, 3);
-  treeImages_.AddBitmapStrips(kTreeBitmap, 3);
-  tree.SetImageList(&treeImages_, 0);
-  HTREEITEM root = tree.InsertItem(CString(u8"共通"), 0, 1);
-  plan = tree.InsertItem(CString(u8"平面図"), 0, 1, root);
-  tree.InsertItem(CString(u8"縦断図"), 0, 1, root);
-  tree.Expand(root, TVE_EXPAND);
-  return TRUE;
-}
-
 // The innermost test dialog on screen (also the one under a message box).
 QWidget* Window() {
   const QString name = QStringLiteral("dialog-%1").arg(kTemplate);
-  for (QWidget* w = QApplication::activeModalWidget(); w; w = w->parentWidget()) {
+  for (QWidget* w = QApplication::activeModalWidget(); w; w = w->parentWidget())
     if (w->objectName() == name && w->isVisible()) return w;
-  }
-  for (QWidget* w : QApplication::topLevelWidgets()) {
+  for (QWidget* w : QApplication::topLevelWidgets())
     if (w->isVisible() && w->objectName() == name) return w;
-  }
   return nullptr;
 }
 
@@ -244,20 +215,18 @@ W* Control(int id) {
 // text, as an input method delivers them.
 void TypeKeys(QWidget* widget, const QString& text) {
   for (const QChar c : text) {
-    if (c.unicode() < 0x80) {
+    if (c.unicode() < 0x80)
       QTest::keyClick(widget, c.toLatin1());
-    } else {
+    else
       QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
   }
 }
 
 // Acts on the next message box once it is up, from the event loop of its exec().
 void OnNextMessageBox(std::function<void(QMessageBox&)> act, int tries = 200) {
   QTimer::singleShot(5, [act, tries] {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
+    for (QWidget* w : QApplication::topLevelWidgets())
       if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return act(*box);
-    }
     if (tries > 0) OnNextMessageBox(act, tries - 1);
   });
 }
@@ -269,13 +238,13 @@ struct QtPresenterTest : ::testing::Test {
   }
   static void TearDownTestSuite() { afx::RemoveFromModuleChain(&TestModule()); }
 
-  // Shows the dialog; act runs once it is on screen and must end it.
-  INT_PTR Run(RecordingDialog& dialog, std::function<void()> act) {
+  // Shows the dialog; act runs once it is on screen and must end it with the result expected.
+  void Run(RecordingDialog& dialog, INT_PTR expected, std::function<void()> act) {
     presenter.SetShownHook([act](CDialog&) {
       ASSERT_TRUE(QTest::qWaitForWindowActive(Window()));
       act();
     });
-    return dialog.DoModal();
+    EXPECT_EQ(expected, dialog.DoModal());
   }
 
   afx::QtPresenter presenter;
@@ -284,7 +253,7 @@ struct QtPresenterTest : ::testing::Test {
 
 TEST_F(QtPresenterTest, TypingPickingAndClickingReachTheMessageMapInOrder) {
   RecordingDialog dialog;
-  const INT_PTR result = Run(dialog, [&] {
+  Run(dialog, IDOK, [&] {
     auto* name = Control<QLineEdit>(kName);
     ASSERT_NE(nullptr, name);
     EXPECT_EQ(name, QApplication::focusWidget());  // the first control that takes the focus
@@ -292,58 +261,48 @@ TEST_F(QtPresenterTest, TypingPickingAndClickingReachTheMessageMapInOrder) {
     TypeKeys(name, Q(u8"平面図A-01XYZ"));
     EXPECT_EQ(Q(u8"平面図A-01XY"), name->text());
     EXPECT_EQ(CString(u8"平面図A-01XY"), dialog.name.GetWindowText());
-
     auto* number = Control<QLineEdit>(kNumber);
     QTest::mouseClick(number, Qt::LeftButton);  // takes the focus from the name field
     QTest::keyClicks(number, "1a2");
     EXPECT_EQ(QStringLiteral("12"), number->text());
-
     auto* type = Control<QComboBox>(kType);
     type->setFocus(Qt::TabFocusReason);
     QTest::keyClick(type, Qt::Key_Down);
     EXPECT_EQ(Q(u8"平面図"), type->currentText());
-
     auto* scale = Control<QComboBox>(kScale);
     scale->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(scale->lineEdit(), "1/2");
     QTest::keyClick(scale, Qt::Key_Down);  // the edit field takes the pick after the notification
     EXPECT_EQ(QStringLiteral("1/100"), scale->lineEdit()->text());
-
     QTest::mouseClick(Control<QCheckBox>(kCheck), Qt::LeftButton);
+    // A list row and a tree item picked with the mouse; both show their images.
+    auto* list = Control<QTreeWidget>(kList);
+    EXPECT_EQ(QStringLiteral("12 KB"), list->topLevelItem(0)->text(2));
+    EXPECT_EQ(Qt::AlignRight, list->topLevelItem(0)->textAlignment(2) & Qt::AlignRight);
+    EXPECT_FALSE(list->topLevelItem(0)->icon(0).isNull());  // the file type's icon
+    const QRect row = list->visualItemRect(list->topLevelItem(1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_TRUE(dialog.list.GetItemState(1, LVIS_SELECTED));
+    auto* tree = Control<QTreeWidget>(kTree);
+    QTreeWidgetItem* plan = tree->topLevelItem(0)->child(0);
+    const auto colour = [plan] { return plan->icon(0).pixmap(16, 16).toImage().pixelColor(8, 8); };
+    EXPECT_EQ(QColor(Qt::red), colour());  // strip 0 of the bitmap
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(plan).center());
+    EXPECT_EQ(dialog.plan, dialog.tree.GetSelectedItem());
+    EXPECT_EQ(QColor(Qt::green), colour());  // its selected image, strip 1
     QTest::mouseClick(Control<QPushButton>(IDOK), Qt::LeftButton);
   });
-  EXPECT_EQ(IDOK, result);
   // Every character typed is one update and one change, with the text so far.
   std::vector<std::string> expected;
   for (const char8_t* typed : {u8"平", u8"平面", u8"平面図", u8"平面図A", u8"平面図A-",
-                               u8"平面図A-0", u8"平面図A-01", u8"平面図A-01X", u8"平面図A-01XY"}) {
-    expected.push_back("update:" + U8(typed));
-    expected.push_back("change:" + U8(typed));
-  }
-  for (const char* event : {"killfocus", "number:1", "number:12"})
-    expected.push_back(event);
-  expected.push_back("type:1:" + U8(u8"平面図"));
-  for (const char* event : {"scale-edit:1", "scale-edit:1/", "scale-edit:1/2", "scale-sel:0:1/2",
-                            "check:1", "ok-on-button"}) {
-    expected.push_back(event);
-  }
+                               u8"平面図A-0", u8"平面図A-01", u8"平面図A-01X", u8"平面図A-01XY"})
+    expected.insert(expected.end(), {"update:" + U8(typed), "change:" + U8(typed)});
+  expected.insert(expected.end(),
+                  {"killfocus", "number:1", "number:12", "type:1:" + U8(u8"平面図"), "scale-edit:1",
+                   "scale-edit:1/", "scale-edit:1/2", "scale-sel:0:1/2", "check:1", "row:1",
+                   "node:" + U8(u8"平面図"), "ok-on-button"});
   EXPECT_EQ(expected, dialog.events);
   EXPECT_EQ(CString("1/100"), dialog.scale.GetWindowText());
-}
-
-TEST_F(QtPresenterTest, EnterIsOkWhereTheFocusIsEscapeAndTheCloseBoxCancel) {
-  RecordingDialog enter;
-  EXPECT_EQ(IDOK, Run(enter, [] { QTest::keyClick(Control(kName), Qt::Key_Return); }));
-  EXPECT_EQ(std::vector<std::string>{"ok-else"}, enter.events);
-
-  RecordingDialog cancel;
-  cancel.refuseCancel = 1;
-  EXPECT_EQ(IDCANCEL, Run(cancel, [] {
-              QTest::keyClick(Control(kName), Qt::Key_Escape);
-              ASSERT_NE(nullptr, Window());  // the dialog refused: still on screen
-              Window()->close();
-            }));
-  EXPECT_EQ((std::vector<std::string>{"cancel-refused", "cancel"}), cancel.events);
 }
 
 TEST_F(QtPresenterTest, ProgramChangesShowWithoutComingBackAsInput) {
@@ -363,69 +322,38 @@ TEST_F(QtPresenterTest, ProgramChangesShowWithoutComingBackAsInput) {
     d.PostMessage(WM_COMMAND, MAKEWPARAM(kName, EN_KILLFOCUS));
     d.events.push_back("browse-done");
   };
-  EXPECT_EQ(IDCANCEL, Run(dialog, [&] {
-              QTest::mouseClick(Control(kBrowse), Qt::LeftButton);
-              EXPECT_EQ(Q(u8"変更済み"), Control<QLineEdit>(kName)->text());
-              EXPECT_FALSE(Control(kNumber)->isEnabled());
-              EXPECT_TRUE(Control(kCheck)->isHidden());
-              EXPECT_EQ(Q(u8"詳細図"), Control<QComboBox>(kType)->currentText());
-              EXPECT_TRUE(Control<QRadioButton>(kRadioB)->isChecked());
-              EXPECT_FALSE(Control<QRadioButton>(kRadioA)->isChecked());
-              EXPECT_EQ(Q(u8"図面登録（変更）"), Window()->windowTitle());
-              EXPECT_TRUE(Control(kScale)->hasFocus());
-              QCoreApplication::processEvents();  // lists and trees are rebuilt once per turn
-              auto* list = Control<QTreeWidget>(kList);
-              ASSERT_EQ(3, list->topLevelItemCount());
-              EXPECT_EQ(Q(u8"新規.P21"), list->topLevelItem(0)->text(0));
-              EXPECT_TRUE(list->topLevelItem(1)->isSelected());
-              EXPECT_FALSE(list->topLevelItem(0)->isSelected());
-              EXPECT_EQ(Q(u8"平面図"), Control<QTreeWidget>(kTree)->currentItem()->text(0));
-              QTest::keyClick(Control(kScale), Qt::Key_Escape);
-            }));
+  Run(dialog, IDCANCEL, [&] {
+    QTest::mouseClick(Control(kBrowse), Qt::LeftButton);
+    EXPECT_EQ(Q(u8"変更済み"), Control<QLineEdit>(kName)->text());
+    EXPECT_FALSE(Control(kNumber)->isEnabled());
+    EXPECT_TRUE(Control(kCheck)->isHidden());
+    EXPECT_EQ(Q(u8"詳細図"), Control<QComboBox>(kType)->currentText());
+    EXPECT_TRUE(Control<QRadioButton>(kRadioB)->isChecked());
+    EXPECT_FALSE(Control<QRadioButton>(kRadioA)->isChecked());
+    EXPECT_EQ(Q(u8"図面登録（変更）"), Window()->windowTitle());
+    EXPECT_TRUE(Control(kScale)->hasFocus());
+    QCoreApplication::processEvents();  // lists and trees are rebuilt once per turn
+    auto* list = Control<QTreeWidget>(kList);
+    ASSERT_EQ(3, list->topLevelItemCount());
+    EXPECT_EQ(Q(u8"新規.P21"), list->topLevelItem(0)->text(0));
+    EXPECT_TRUE(list->topLevelItem(1)->isSelected());
+    EXPECT_FALSE(list->topLevelItem(0)->isSelected());
+    EXPECT_EQ(Q(u8"平面図"), Control<QTreeWidget>(kTree)->currentItem()->text(0));
+    QTest::keyClick(Control(kScale), Qt::Key_Escape);
+  });
   // The click takes the focus from the name field first.
-  const std::vector<std::string> expected = {"killfocus",
-                                             "browse",
-                                             "update:" + U8(u8"変更済み"),
-                                             "change:" + U8(u8"変更済み"),
-                                             "node:" + U8(u8"平面図"),
-                                             "browse-done",
-                                             "killfocus",
-                                             "cancel"};
-  EXPECT_EQ(expected, dialog.events);
+  EXPECT_EQ((std::vector<std::string>{"killfocus", "browse", "update:" + U8(u8"変更済み"),
+                                      "change:" + U8(u8"変更済み"), "node:" + U8(u8"平面図"),
+                                      "browse-done", "killfocus", "cancel"}),
+            dialog.events);
   // The widgets are gone; the controls still answer and take changes.
   dialog.name.SetWindowText("after");
   EXPECT_EQ(CString("after"), dialog.name.GetWindowText());
 }
 
-TEST_F(QtPresenterTest, ListAndTreePicksNotifyAndShowTheirImages) {
-  RecordingDialog dialog;
-  EXPECT_EQ(IDCANCEL, Run(dialog, [&] {
-              auto* list = Control<QTreeWidget>(kList);
-              EXPECT_EQ(QStringLiteral("12 KB"), list->topLevelItem(0)->text(2));
-              EXPECT_EQ(Qt::AlignRight, list->topLevelItem(0)->textAlignment(2) & Qt::AlignRight);
-              EXPECT_FALSE(list->topLevelItem(0)->icon(0).isNull());  // the file type's icon
-              const QRect row = list->visualItemRect(list->topLevelItem(1));
-              QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
-              EXPECT_TRUE(dialog.list.GetItemState(1, LVIS_SELECTED));
-
-              auto* tree = Control<QTreeWidget>(kTree);
-              QTreeWidgetItem* plan = tree->topLevelItem(0)->child(0);
-              const auto colour = [](QTreeWidgetItem* item) {
-                return item->icon(0).pixmap(16, 16).toImage().pixelColor(8, 8);
-              };
-              EXPECT_EQ(QColor(Qt::red), colour(plan));  // strip 0 of the bitmap
-              QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                                tree->visualItemRect(plan).center());
-              EXPECT_EQ(dialog.plan, dialog.tree.GetSelectedItem());
-              EXPECT_EQ(QColor(Qt::green), colour(plan));  // its selected image, strip 1
-              QTest::keyClick(tree, Qt::Key_Escape);
-            }));
-  EXPECT_EQ((std::vector<std::string>{"killfocus", "row:1", "node:" + U8(u8"平面図"), "cancel"}),
-            dialog.events);
-}
-
-TEST_F(QtPresenterTest, ADialogOpenedByAHandlerRunsOverItsOwnerWithItsOwnFocus) {
+TEST_F(QtPresenterTest, ADialogOpenedByAHandlerRunsOverItsOwnerAndEnterEscapeOrCloseEndThem) {
   RecordingDialog outer, inner;
+  outer.refuseCancel = 1;
   outer.onBrowse = [&](RecordingDialog& d) {
     d.events.push_back(inner.DoModal() == IDOK ? "inner-ok" : "inner-cancel");
   };
@@ -436,125 +364,113 @@ TEST_F(QtPresenterTest, ADialogOpenedByAHandlerRunsOverItsOwnerWithItsOwnFocus) 
       outer_window = Window();
       QTest::mouseClick(Control(kBrowse), Qt::LeftButton);  // runs the inner dialog
       QTest::keyClick(Control(kBrowse), Qt::Key_Escape);
+      ASSERT_EQ(outer_window, Window());  // the dialog refused: still on screen
+      outer_window->close();
       return;
     }
     EXPECT_EQ(outer_window, Window()->parentWidget());
     TypeKeys(Control(kName), QStringLiteral("ab"));
-    QTest::keyClick(Control(kName), Qt::Key_Return);
+    QTest::keyClick(Control(kName), Qt::Key_Return);  // OK, without the focus on the button
   });
   EXPECT_EQ(IDCANCEL, outer.DoModal());
   // The focus going to the inner dialog and back is no input to the outer one.
-  EXPECT_EQ((std::vector<std::string>{"killfocus", "browse", "inner-ok", "cancel"}), outer.events);
+  EXPECT_EQ(
+      (std::vector<std::string>{"killfocus", "browse", "inner-ok", "cancel-refused", "cancel"}),
+      outer.events);
   EXPECT_EQ((std::vector<std::string>{"update:a", "change:a", "update:ab", "change:ab", "ok-else"}),
             inner.events);
 }
 
 TEST_F(QtPresenterTest, MessageBoxButtonsIconsAndTextsMapToTheirResults) {
-  const struct {
-    UINT type;
-    QMessageBox::StandardButton press;
-    int result;
-    QMessageBox::Icon icon;
-  } cases[] = {
+  // The box's type, the button pressed, the result it maps to, and the icon shown.
+  const std::tuple<UINT, QMessageBox::StandardButton, int, QMessageBox::Icon> cases[] = {
       {MB_OK | MB_ICONINFORMATION, QMessageBox::Ok, IDOK, QMessageBox::Information},
       {MB_OKCANCEL | MB_ICONEXCLAMATION, QMessageBox::Cancel, IDCANCEL, QMessageBox::Warning},
       {MB_YESNO | MB_ICONQUESTION, QMessageBox::Yes, IDYES, QMessageBox::Question},
       {MB_YESNO, QMessageBox::No, IDNO, QMessageBox::NoIcon},
       {MB_YESNOCANCEL | MB_ICONERROR, QMessageBox::Cancel, IDCANCEL, QMessageBox::Critical},
       {MB_RETRYCANCEL, QMessageBox::Retry, IDRETRY, QMessageBox::NoIcon}};
-  for (const auto& c : cases) {
+  for (const auto& [type, press, result, want_icon] : cases) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString text;
     OnNextMessageBox([&](QMessageBox& box) {
       icon = box.icon();
       text = box.text();
-      box.button(c.press)->click();
+      box.button(press)->click();
     });
-    EXPECT_EQ(c.result, AfxMessageBox(CString(u8"データエラー\r\n続けますか？"), c.type));
-    EXPECT_EQ(c.icon, icon);
+    EXPECT_EQ(result, AfxMessageBox(CString(u8"データエラー\r\n続けますか？"), type));
+    EXPECT_EQ(want_icon, icon);
     EXPECT_EQ(Q(u8"データエラー\n続けますか？"), text);
   }
-
   // A box of a dialog sits over its window; a handler's failure is reported and the dialog
   // goes on.
   RecordingDialog dialog;
   dialog.throwOnCheck = true;
   QWidget* parent = nullptr;
   QString caption, failure;
-  EXPECT_EQ(IDCANCEL, Run(dialog, [&] {
-              OnNextMessageBox([&](QMessageBox& box) {
-                parent = box.parentWidget();
-                caption = box.windowTitle();
-                box.button(QMessageBox::No)->click();
-              });
-              EXPECT_EQ(IDNO, dialog.MessageBox(CString(u8"上書きしますか？"), CString(u8"確認"),
-                                                MB_YESNO));
-              EXPECT_EQ(Window(), parent);
-              EXPECT_EQ(Q(u8"確認"), caption);
-              OnNextMessageBox([&](QMessageBox& box) {
-                failure = box.text();
-                box.button(QMessageBox::Ok)->click();
-              });
-              QTest::mouseClick(Control(kCheck), Qt::LeftButton);
-              EXPECT_EQ(QStringLiteral("check failed"), failure);
-              ASSERT_NE(nullptr, Window());
-              QTest::keyClick(Window(), Qt::Key_Escape);
-            }));
+  Run(dialog, IDCANCEL, [&] {
+    OnNextMessageBox([&](QMessageBox& box) {
+      parent = box.parentWidget();
+      caption = box.windowTitle();
+      box.button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(IDNO, dialog.MessageBox(CString(u8"上書きしますか？"), CString(u8"確認"), MB_YESNO));
+    EXPECT_EQ(Window(), parent);
+    EXPECT_EQ(Q(u8"確認"), caption);
+    OnNextMessageBox([&](QMessageBox& box) {
+      failure = box.text();
+      box.button(QMessageBox::Ok)->click();
+    });
+    QTest::mouseClick(Control(kCheck), Qt::LeftButton);
+    EXPECT_EQ(QStringLiteral("check failed"), failure);
+    ASSERT_NE(nullptr, Window());
+    QTest::keyClick(Window(), Qt::Key_Escape);
+  });
 }
 
 TEST_F(QtPresenterTest, LayoutFollowsDialogUnitsOfAJapaneseGothicFont) {
   RecordingDialog dialog;
-  EXPECT_EQ(IDCANCEL, Run(dialog, [&] {
-              QWidget* window = Window();
-              const QFont font = window->font();
-              const QString family = QFontInfo(font).family();
-              if (QFontDatabase::families().contains(QStringLiteral("IPAPGothic"))) {
-                EXPECT_EQ(QStringLiteral("IPAPGothic"), family);
-              }
-              EXPECT_TRUE(QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese))
-                  << family.toStdString();
-              EXPECT_EQ(9, font.pointSize());
-
-              // Dialog units from the font: 4 per average letter width, 8 per line height.
-              const QFontMetrics metrics(font);
-              const double base_x =
-                  metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"
-                                                           "abcdefghijklmnopqrstuvwxyz")) /
-                  52.0;
-              EXPECT_NEAR(260 * base_x / 4, window->width(), 260 / 4.0 * 0.5 + 1);
-              EXPECT_NEAR(200 * metrics.height() / 8.0, window->height(), 2);
-              EXPECT_NEAR(120 * base_x / 4, Control(kName)->width(), 120 / 4.0 * 0.5 + 1);
-              EXPECT_NEAR(70 * metrics.height() / 8.0, Control(kList)->height(), 2);
-
-              // Texts fit their controls; the long path is shortened with an ellipsis.
-              for (int id : {kLabel, kCheck, IDCANCEL, kRadioA}) {
-                auto* control = Control(id);
-                const QString text = qobject_cast<QLabel*>(control)
-                                         ? qobject_cast<QLabel*>(control)->text()
-                                         : qobject_cast<QAbstractButton*>(control)->text();
-                EXPECT_LE(metrics.horizontalAdvance(text), control->width()) << id;
-              }
-              auto* path = Control<QLabel>(kPath);
-              EXPECT_TRUE(path->text().endsWith(QChar(0x2026))) << path->text().toStdString();
-              EXPECT_LE(metrics.horizontalAdvance(path->text()), path->contentsRect().width());
-
-              // Controls apart in dialog units stay apart on screen (a combo box is one line).
-              const QList<QWidget*> controls = window->findChildren<QWidget*>(
-                  QRegularExpression(QStringLiteral("^control-")), Qt::FindDirectChildrenOnly);
-              for (QWidget* a : controls) {
-                for (QWidget* b : controls) {
-                  EXPECT_TRUE(a == b || !a->geometry().intersects(b->geometry()))
-                      << a->objectName().toStdString() << " " << b->objectName().toStdString();
-                }
-              }
-
-              const std::string png =
-                  std::string(DRAWREG_SCREENSHOT_DIR) + "/" + std::to_string(kTemplate) + ".png";
-              ASSERT_TRUE(afx::QtPresenter::SaveScreenshot(dialog, png));
-              const QImage shot(QString::fromStdString(png));
-              EXPECT_EQ(window->size(), shot.size() / shot.devicePixelRatio());
-              QTest::keyClick(window, Qt::Key_Escape);
-            }));
+  Run(dialog, IDCANCEL, [&] {
+    QWidget* window = Window();
+    const QFont font = window->font();
+    const QString family = QFontInfo(font).family();
+    if (QFontDatabase::families().contains(QStringLiteral("IPAPGothic"))) {
+      EXPECT_EQ(QStringLiteral("IPAPGothic"), family);
+    }
+    EXPECT_TRUE(QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese))
+        << family.toStdString();
+    EXPECT_EQ(9, font.pointSize());
+    // Dialog units from the font: 4 per average letter width, 8 per line height.
+    const QFontMetrics metrics(font);
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const double base_x = metrics.horizontalAdvance(letters) / 52.0;
+    EXPECT_NEAR(260 * base_x / 4, window->width(), 260 / 4.0 * 0.5 + 1);
+    EXPECT_NEAR(200 * metrics.height() / 8.0, window->height(), 2);
+    EXPECT_NEAR(120 * base_x / 4, Control(kName)->width(), 120 / 4.0 * 0.5 + 1);
+    EXPECT_NEAR(70 * metrics.height() / 8.0, Control(kList)->height(), 2);
+    // Texts fit their controls; the long path is shortened with an ellipsis.
+    for (int id : {kLabel, kCheck, IDCANCEL, kRadioA}) {
+      const QString text = Control(id)->property("text").toString();
+      EXPECT_FALSE(text.isEmpty()) << id;
+      EXPECT_LE(metrics.horizontalAdvance(text), Control(id)->width()) << id;
+    }
+    auto* path = Control<QLabel>(kPath);
+    EXPECT_TRUE(path->text().endsWith(QChar(0x2026))) << path->text().toStdString();
+    EXPECT_LE(metrics.horizontalAdvance(path->text()), path->contentsRect().width());
+    // Controls apart in dialog units stay apart on screen (a combo box is one line).
+    const QList<QWidget*> controls = window->findChildren<QWidget*>(
+        QRegularExpression(QStringLiteral("^control-")), Qt::FindDirectChildrenOnly);
+    for (QWidget* a : controls)
+      for (QWidget* b : controls)
+        EXPECT_TRUE(a == b || !a->geometry().intersects(b->geometry()))
+            << a->objectName().toStdString() << " " << b->objectName().toStdString();
+    const std::string png =
+        std::string(DRAWREG_SCREENSHOT_DIR) + "/" + std::to_string(kTemplate) + ".png";
+    ASSERT_TRUE(afx::QtPresenter::SaveScreenshot(dialog, png));
+    const QImage shot(QString::fromStdString(png));
+    EXPECT_EQ(window->size(), shot.size() / shot.devicePixelRatio());
+    QTest::keyClick(window, Qt::Key_Escape);
+  });
 }
 
 }  // namespace

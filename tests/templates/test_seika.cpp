@@ -76,7 +76,6 @@ TEST(TovoSeikaBuild, FromTemplateMirrorsTheFoldersWithEmptyBoxes) {
   ASSERT_EQ(1, a->GetFolderCnt());
   EXPECT_EQ(CString("DOC"), a->GetFolder(0)->GetLinkBox(0)->Name());
   ExpectHiddenBox(*a->GetFolder(0));
-
   std::unique_ptr<TovoLinkFolder> named(TovoLinkFolder::Create("N", nullptr));
   EXPECT_TRUE(named->DispName().IsEmpty());
   EXPECT_EQ(0, named->GetLinkBoxCnt());
@@ -100,7 +99,7 @@ TEST(TovoSeikaBuild, CopiesAreDeep) {
   EXPECT_EQ(0, copy->GetFolderCnt());
   EXPECT_EQ(CString("DOC"), copy->GetLinkBox(0)->Name());
   ExpectHiddenBox(*copy);
-
+  // So are a whole deliverable's copies and assignments.
   TovoSeika whole(*seika);
   a->GetLinkBox(0)->AddLink(NewLink(3));
   EXPECT_EQ(1, whole.GetFolder(0)->GetLinkBox(0)->GetLinkCnt());
@@ -109,19 +108,14 @@ TEST(TovoSeikaBuild, CopiesAreDeep) {
   EXPECT_EQ(0, whole.GetFolder(0)->GetLinkBox(0)->GetLinkCnt());
 }
 
-TEST(TovoSeikaCombine, RefusesOtherOutputProgramOrCommandLineOnly) {
+TEST(TovoSeikaCombine, OnlyOtherOutputSettingsAreRefusedAndOnlyAddBringsMissingFoldersAndBoxes) {
   auto seika = NewSeika("out.exe", "/x");
   auto other_case = NewSeika("out.exe", "/X");
   other_case->GetFolder(0)->GetLinkBox(0)->AddLink(NewLink(1));
   EXPECT_EQ(0, seika->AddSeika(*other_case));
   EXPECT_EQ(0, seika->MergeSeika(*NewSeika("OUT.EXE", "/x")));
   EXPECT_EQ(0, seika->GetFolder(0)->GetLinkBox(0)->GetLinkCnt());
-  EXPECT_EQ(1, seika->MergeSeika(*NewSeika("out.exe", "/x", "other name")));
-}
-
-TEST(TovoSeikaCombine, AddBringsMissingFoldersAndBoxesMergeDoesNot) {
-  auto seika = NewSeika();
-  auto other = NewSeika();
+  auto other = NewSeika("out.exe", "/x", "other name");  // another name is no obstacle
   TovoLinkFolder* b = TovoLinkFolder::Create("B", nullptr);
   b->GetHideLinkBox()->AddLink(NewLink(5));
   other->AddFolder(b);
@@ -131,7 +125,6 @@ TEST(TovoSeikaCombine, AddBringsMissingFoldersAndBoxesMergeDoesNot) {
   std::unique_ptr<TovoFileBox> more_digits(NewFileBox("drawing", 5, "p21"));
   a->AddLinkBox(TovoLinkBox::Create(*more_digits));
   a->GetLinkBox(2)->AddLink(NewLink(6));
-
   ASSERT_EQ(1, seika->MergeSeika(*other));
   EXPECT_EQ(1, seika->GetFolderCnt());
   EXPECT_EQ(2, seika->GetFolder(0)->GetLinkBoxCnt());
@@ -152,7 +145,6 @@ TEST(TovoSeikaCombine, MatchingBoxesTakeCopiesAsItemsOfTheirOwn) {
   target->UniteLinks(0, 1);  // numbered 0, 0, 1
   target->AddLink(NewLink(9));
   target->DelLink(3, 1);  // link 9 is now a deleted link
-
   auto other = NewSeika();
   // Made from "drawing" / 3 / "p21": the same box as DRAWING / 3 / P21.
   TovoLinkFolder* a = other->GetFolder(0);
@@ -163,7 +155,6 @@ TEST(TovoSeikaCombine, MatchingBoxesTakeCopiesAsItemsOfTheirOwn) {
   a->GetLinkBox(0)->UniteLinks(0, 1);
   a->GetLinkBox(2)->AddLink(NewLink(8));
   a->GetHideLinkBox()->AddLink(NewLink(4));
-
   ASSERT_EQ(1, seika->MergeSeika(*other));
   EXPECT_EQ((Groups{0, 1, 2, 7, 9, 8}), GroupsOf(*target));
   for (int i = 0; i < target->GetLinkCnt(); ++i)
