@@ -393,10 +393,11 @@ TEST_F(QtPresenterTest, MessageBoxButtonsIconsAndTextsMapToTheirResults) {
   for (const auto& [type, press, result, want_icon] : cases) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString text;
+    const QMessageBox::StandardButton button = press;  // a binding cannot be captured
     OnNextMessageBox([&](QMessageBox& box) {
       icon = box.icon();
       text = box.text();
-      box.button(press)->click();
+      box.button(button)->click();
     });
     EXPECT_EQ(result, AfxMessageBox(CString(u8"データエラー\r\n続けますか？"), type));
     EXPECT_EQ(want_icon, icon);
