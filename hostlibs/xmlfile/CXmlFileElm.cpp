@@ -42,11 +42,6 @@ pugi::xml_attribute_struct* CXmlFileElm::FindAttr(const char* name) const {
   const pugi::xml_node node(node_);
   const pugi::xml_attribute start =
       next_attr_ ? pugi::xml_attribute(next_attr_) : node.first_attribute();
-  if (start && SameName(wanted, start.name())) {
-    // The usual case, a reader asking in the written order, in as few steps as it takes.
-    next_attr_ = start.next_attribute().internal_object();
-    return start.internal_object();
-  }
   pugi::xml_attribute attr = start;
   while (attr && !SameName(wanted, attr.name())) {
     attr = attr.next_attribute();
@@ -58,19 +53,11 @@ pugi::xml_attribute_struct* CXmlFileElm::FindAttr(const char* name) const {
   return attr.internal_object();
 }
 
-void CXmlFileElm::ReadValue(pugi::xml_attribute_struct* attr, CString& value) const {
-  const char* text = pugi::xml_attribute(attr).value();
-  if (tree_->utf8) {
-    value = afx::FromUtf8(text);
-  } else {
-    value = text;
-  }
-}
-
 int CXmlFileElm::GetAttr(const char* name, CString& value) const {
   pugi::xml_attribute_struct* attr = FindAttr(name);
   if (!attr) return 0;
-  ReadValue(attr, value);
+  std::string converted;
+  value = CString(ValueView(pugi::xml_attribute(attr), tree_->utf8, converted));
   return 1;
 }
 

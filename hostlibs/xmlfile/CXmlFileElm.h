@@ -48,7 +48,6 @@ class CXmlFileElm {
 
   // The attribute name, searched from where the last search ended and around to it, or null.
   pugi::xml_attribute_struct* FindAttr(const char* name) const;
-  void ReadValue(pugi::xml_attribute_struct* attr, CString& value) const;
 
   std::shared_ptr<const xmlfile::Tree> tree_;
   pugi::xml_node_struct* node_;
