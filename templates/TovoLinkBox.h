@@ -12,6 +12,10 @@
 // GroupNo, FolName, Extension, No, AddText). Code page 932, as the XML file library writes.
 #pragma once
 
+#include <memory>
+#include <string_view>
+#include <vector>
+
 #include "framework/CString.h"
 #include "framework/Types.h"
 #include "templates/TovoFileBox.h"
@@ -22,6 +26,9 @@
 class CXmlFileDoc;
 class CXmlFileElms;
 class CXmlFileWriter;
+namespace xmlfile {
+class XmlTagReader;
+}
 
 class TovoLinkBox : public TovoItem {
   DECLARE_DYNAMIC(TovoLinkBox)
@@ -86,6 +93,10 @@ class TovoLinkBox : public TovoItem {
   // The reading core of _Load, on a document already parsed: the names, the links and the
   // deleted links. Leaves the file time alone.
   int ReadDoc(const CXmlFileDoc& doc);
+  // The same from the file's text alone, tag by tag, when it is in the plain form that Save
+  // writes; then the box reads as ReadDoc would read the parsed text. 0, with the box as it
+  // was, when the text is in any other form, right or wrong: ReadDoc then decides.
+  int ReadTags(std::string_view text);
   void ResetDataNo();
   void SrchAndFreeDeletedLink(const LinkInfo& info);
 
@@ -94,7 +105,19 @@ class TovoLinkBox : public TovoItem {
   // Renumbers links from first on: first gets no, each next one the same number while its
   // former number repeats, else one more.
   void RenumberFrom(int first, int no);
+  // Links being read from a file: the box takes none before the whole file is read, so a
+  // file that fails adds nothing, and its array then grows in one sweep.
+  struct ReadLinkList {
+    std::vector<std::unique_ptr<TovoLink>> links;
+    int running = 0;  // links without a number are numbered on from the one before
+    // A link from the values of a Link element, bit i of found set for each present; 0 when a
+    // required one is missing.
+    int Add(unsigned long found, const std::string_view* values);
+    void MoveTo(TovoItemBuff& into);
+  };
   int ReadLinks(const CXmlFileElms& children, const char* name, TovoItemBuff& into);
+  // One list element and its links.
+  static int ReadTagList(xmlfile::XmlTagReader& reader, const char* name, ReadLinkList& into);
   void WriteDoc(CXmlFileWriter& writer) const;
   static void WriteLinks(CXmlFileWriter& writer, const char* name, const TovoItemBuff& links);
 

@@ -69,13 +69,12 @@ TovoLinkPool::TovoLinkPool(size_t count, size_t size) : outer_(open_pool) {
   const size_t slot = kHeader + RoundUp(size, kHeader);
   if (count == 0 || count > (SIZE_MAX - kBlockHeader) / slot) return;
   const size_t bytes = kBlockHeader + count * slot;
-  if (bytes < kMinBlockBytes) return;
-  void* memory = NewBlock(bytes);
-  if (!memory) return;  // the links then come from the heap
-  block_ = new (memory) Block;
-  blocks_in_use.fetch_add(1, std::memory_order_relaxed);
-  next_ = static_cast<char*>(memory) + kBlockHeader;
-  end_ = next_ + count * slot;
+  if (bytes >= kMinBlockBytes) Open(bytes, slot);  // else, or with no memory, the heap
+}
+
+TovoLinkPool::TovoLinkPool(size_t size) : grows_(true), outer_(open_pool) {
+  open_pool = this;
+  Open(kMinBlockBytes, kHeader + RoundUp(size, kHeader));
 }
 
 TovoLinkPool::~TovoLinkPool() {
@@ -83,8 +82,23 @@ TovoLinkPool::~TovoLinkPool() {
   if (block_) block_->Unref();
 }
 
+bool TovoLinkPool::Open(size_t bytes, size_t slot) {
+  void* memory = NewBlock(bytes);
+  if (!memory) return false;
+  if (block_) block_->Unref();
+  block_ = new (memory) Block;
+  blocks_in_use.fetch_add(1, std::memory_order_relaxed);
+  next_ = static_cast<char*>(memory) + kBlockHeader;
+  end_ = next_ + (bytes - kBlockHeader) / slot * slot;
+  return true;
+}
+
 void* TovoLinkPool::Take(size_t size) {
   const size_t slot = kHeader + RoundUp(size, kHeader);
+  if (block_ && grows_ && static_cast<size_t>(end_ - next_) < slot) {
+    const size_t bytes = static_cast<size_t>(end_ - reinterpret_cast<char*>(block_));
+    if (bytes <= SIZE_MAX / 2 && !Open(bytes * 2, slot)) return nullptr;
+  }
   if (!block_ || static_cast<size_t>(end_ - next_) < slot) return nullptr;
   char* piece = next_;
   next_ += slot;

@@ -13,6 +13,9 @@ class TovoLinkPool {
   // for count objects of size bytes; those past that, and all when count is small, from the
   // heap.
   TovoLinkPool(size_t count, size_t size);
+  // For links of size bytes whose number is not known: blocks that double as they fill, from
+  // one that holds a few hundred links, so that no more is laid out than twice what is taken.
+  explicit TovoLinkPool(size_t size);
   TovoLinkPool(const TovoLinkPool&) = delete;
   TovoLinkPool& operator=(const TovoLinkPool&) = delete;
   ~TovoLinkPool();
@@ -27,8 +30,11 @@ class TovoLinkPool {
  private:
   struct Block;
   void* Take(size_t size);
+  // Makes a block of bytes the one links are taken from; false when there is no memory.
+  bool Open(size_t bytes, size_t slot);
 
   Block* block_ = nullptr;
+  bool grows_ = false;
   char* next_ = nullptr;
   char* end_ = nullptr;
   TovoLinkPool* outer_;

@@ -13,13 +13,6 @@ namespace {
 
 enum class TextCode { cp932, utf8, unknown };
 
-bool EqualsNoCase(const char* a, const char* b) {
-  for (; *a && *b; ++a, ++b) {
-    if (afx::AsciiLower(*a) != afx::AsciiLower(*b)) return false;
-  }
-  return *a == *b;
-}
-
 // Which code the document's text is in. Without a declaration the text is taken as it is:
 // the files this library writes always declare Shift_JIS, and code page 932 is the code
 // of every name in a register.
@@ -29,12 +22,10 @@ TextCode CodeOf(const pugi::xml_document& doc, bool utf8_mark) {
     if (n.type() == pugi::node_declaration) name = n.attribute("encoding").value();
   }
   if (!*name) return utf8_mark ? TextCode::utf8 : TextCode::cp932;
-  static const char* const kCp932[] = {"Shift_JIS", "Shift-JIS",   "SJIS",     "x-sjis",    "CP932",
-                                       "MS932",     "Windows-31J", "MS_Kanji", "csShiftJIS"};
-  for (const char* known : kCp932) {
-    if (EqualsNoCase(name, known)) return TextCode::cp932;
+  if (xmlfile::IsCp932Name(name)) return TextCode::cp932;
+  if (xmlfile::EqualsNoCase(name, "UTF-8") || xmlfile::EqualsNoCase(name, "UTF8")) {
+    return TextCode::utf8;
   }
-  if (EqualsNoCase(name, "UTF-8") || EqualsNoCase(name, "UTF8")) return TextCode::utf8;
   return TextCode::unknown;
 }
 
@@ -99,15 +90,17 @@ bool ValuesWithinLimit(const pugi::xml_document& doc) {
 }
 
 // Reads the whole file into tree's buffer, left uninitialised before: a link box file can
-// run to megabytes, and clearing memory that the read fills anyway costs time.
+// run to megabytes, and clearing memory that the read fills anyway costs time. A NUL follows
+// the text.
 bool ReadAll(const char* path, xmlfile::Tree& tree) {
   CFile file;
   if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return false;
   try {
     const ULONGLONG length = file.GetLength();
     if (length > CXmlFileDoc::kMaxFileSize) return false;
-    tree.text.reset(new char[length ? length : 1]);
+    tree.text.reset(new char[length + 1]);
     tree.size = file.Read(tree.text.get(), static_cast<UINT>(length));
+    tree.text[tree.size] = '\0';
   } catch (const CException&) {
     return false;
   } catch (const std::bad_alloc&) {
@@ -122,19 +115,34 @@ CXmlFileDoc::CXmlFileDoc() = default;
 CXmlFileDoc::~CXmlFileDoc() = default;
 
 int CXmlFileDoc::SetUrl(const char* path) {
-  tree_.reset();
-  auto tree = std::make_shared<xmlfile::Tree>();
-  if (!path || !ReadAll(path, *tree)) return 0;
-  return Parse(std::move(tree));
+  return ReadUrl(path) && ParseText();
 }
 
 int CXmlFileDoc::SetText(const char* data, size_t size) {
   tree_.reset();
-  auto tree = std::make_shared<xmlfile::Tree>();
-  tree->text.reset(new char[size ? size : 1]);
-  if (size) std::memcpy(tree->text.get(), data, size);
-  tree->size = size;
-  return Parse(std::move(tree));
+  read_ = std::make_shared<xmlfile::Tree>();
+  read_->text.reset(new char[size + 1]);
+  if (size) std::memcpy(read_->text.get(), data, size);
+  read_->text[size] = '\0';
+  read_->size = size;
+  return ParseText();
+}
+
+int CXmlFileDoc::ReadUrl(const char* path) {
+  tree_.reset();
+  read_ = std::make_shared<xmlfile::Tree>();
+  if (path && ReadAll(path, *read_)) return 1;
+  read_.reset();
+  return 0;
+}
+
+std::string_view CXmlFileDoc::GetText() const {
+  return read_ ? std::string_view(read_->text.get(), read_->size) : std::string_view();
+}
+
+int CXmlFileDoc::ParseText() {
+  if (!read_) return 0;
+  return Parse(std::move(read_));
 }
 
 int CXmlFileDoc::Parse(std::shared_ptr<xmlfile::Tree> tree) {

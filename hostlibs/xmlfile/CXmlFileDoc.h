@@ -3,7 +3,9 @@
 // released.
 #pragma once
 
+#include <cstddef>
 #include <memory>
+#include <string_view>
 
 namespace xmlfile {
 struct Tree;
@@ -29,11 +31,18 @@ class CXmlFileDoc {
   int SetUrl(const char* path);
   // Parses the bytes of a file already in memory, as SetUrl does.
   int SetText(const char* data, size_t size);
+  // SetUrl in two steps, for a reader that can take some files from their text alone:
+  // ReadUrl reads the file (nonzero when read), GetText gives its bytes, followed by a NUL,
+  // until ParseText parses them as SetUrl would. Nothing read gives empty text.
+  int ReadUrl(const char* path);
+  std::string_view GetText() const;
+  int ParseText();
   // The root element, or null when nothing is parsed. The caller releases it.
   CXmlFileElm* GetRoot() const;
 
  private:
   int Parse(std::shared_ptr<xmlfile::Tree> tree);
 
+  std::shared_ptr<xmlfile::Tree> read_;  // read by ReadUrl, not yet parsed
   std::shared_ptr<const xmlfile::Tree> tree_;
 };

@@ -1,6 +1,7 @@
 // Names as the XML file library's callers pass them. Private to the library.
 #pragma once
 
+#include <algorithm>
 #include <string_view>
 
 #include "framework/Mbcs.h"
@@ -34,6 +35,23 @@ inline bool IsXmlName(std::string_view name) {
     if (!letter && !(i > 0 && other)) return false;
   }
   return true;
+}
+
+inline bool EqualsNoCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return afx::AsciiLower(x) == afx::AsciiLower(y);
+         });
+}
+
+// Whether an encoding declared by a document names code page 932, in any letter case.
+inline bool IsCp932Name(std::string_view name) {
+  static constexpr std::string_view kNames[] = {"Shift_JIS",   "Shift-JIS", "SJIS",
+                                                "x-sjis",      "CP932",     "MS932",
+                                                "Windows-31J", "MS_Kanji",  "csShiftJIS"};
+  for (const std::string_view known : kNames) {
+    if (EqualsNoCase(known, name)) return true;
+  }
+  return false;
 }
 
 }  // namespace xmlfile

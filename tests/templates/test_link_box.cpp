@@ -373,10 +373,11 @@ TEST(TovoLinkBoxFile, LoadedLinksGiveTheirMemoryBackWithTheBox) {
   WriteBytes(path, BoxFile("1.00", links));
   auto box = NewBox();
   ASSERT_EQ(1, box->Load(path));
-  EXPECT_EQ(base + 1, TovoLinkPool::BlocksInUse());
+  const size_t loaded = TovoLinkPool::BlocksInUse();
+  EXPECT_LT(base, loaded);
   std::unique_ptr<TovoLinkBox> copy(box->Copy());
-  ASSERT_EQ(1, box->Load(path));  // the first load's links are gone with their block
-  EXPECT_EQ(base + 1, TovoLinkPool::BlocksInUse());
+  ASSERT_EQ(1, box->Load(path));  // the first load's links are gone with their blocks
+  EXPECT_EQ(loaded, TovoLinkPool::BlocksInUse());
   box.reset();
   EXPECT_EQ(base, TovoLinkPool::BlocksInUse());
   EXPECT_EQ(4000, copy->GetLinkCnt());  // copies are links of their own
