@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "framework/CFile.h"
+#include "hostlibs/xmlfile/CXmlFileDoc.h"
 #include "support/Files.h"
 #include "support/TempDir.h"
 #include "templates/TovoLinkBox.h"
@@ -385,6 +386,103 @@ TEST(TovoLinkBoxFile, LoadedLinksGiveTheirMemoryBackWithTheBox) {
   WriteBytes(path, BoxFile("1.00", links + LinkElement("", "Name")));
   EXPECT_EQ(0, NewBox()->Load(path));  // the links read before the bad one are freed
   EXPECT_EQ(base, TovoLinkPool::BlocksInUse());
+}
+
+// A box that reads text both ways: tag by tag, and through the parsed document.
+class TextBox : public TovoLinkBox {
+ public:
+  int FromTags(const std::string& text) {
+    Clear();
+    return ReadTags(text);
+  }
+  int FromDocument(const std::string& text) {
+    Clear();
+    CXmlFileDoc doc;
+    return doc.SetText(text.data(), text.size()) && ReadDoc(doc);
+  }
+};
+
+std::string Describe(const TovoLinkBox& box) {
+  std::string text = box.Name().Bytes() + "|" + box.DispName().Bytes();
+  auto add = [&text](const TovoLink& link) {
+    text += "\n" + link.Name().Bytes() + "|" + link.DispName().Bytes() + "|" +
+            std::to_string(link.GetLinkInfo().GroupNo) + "|" + link.GetLinkInfo().FolName.Bytes() +
+            "|" + link.GetExtension().Bytes() + "|" + std::to_string(link.GetDataNo()) + "|" +
+            link.GetAddText().Bytes();
+  };
+  for (int i = 0; i < box.GetLinkCnt(); ++i)
+    add(*box.GetLink(i));
+  text += "\n--";
+  for (int i = 0; i < box.GetDelLinkCnt(); ++i)
+    add(*box.GetDelLink(i));
+  return text;
+}
+
+// Whatever text is read tag by tag is read the same through the parsed document. Returns
+// whether it was read tag by tag.
+bool ExpectTagsReadAsDocument(const std::string& text) {
+  TextBox tags;
+  TextBox document;
+  if (!tags.FromTags(text)) {
+    EXPECT_EQ(0, tags.GetLinkCnt() + tags.GetDelLinkCnt());
+    return false;
+  }
+  EXPECT_EQ(1, document.FromDocument(text)) << text;
+  EXPECT_EQ(Describe(document), Describe(tags)) << text;
+  return true;
+}
+
+TEST(TovoLinkBoxFile, TextReadTagByTagReadsAsTheParsedDocument) {
+  TempDir dir;
+  const CString path = dir.File("box.xml");
+  ASSERT_EQ(1, SampleBox()->Save(path));
+  const std::string saved = ReadBytes(path);
+  ASSERT_TRUE(ExpectTagsReadAsDocument(saved));
+  // Forms of the same box that are plain, and forms left to the parser.
+  const std::string names = " Version=\"1.00\" Name=\"n\" DispName=\"d\"";
+  const std::string link =
+      "<Link Name='a&apos;' DispName=\"&#x41;&#065;\" GroupNo=\"7\" "
+      "FolName=\"f\" Extension=\"e\" No=\"3\"></Link>";
+  const std::string body = "<Links>\n " + link + "\n</Links><DeletedLinks/>";
+  const std::string plain = "<TovoLinkBox" + names + ">" + body + "</TovoLinkBox>\n";
+  EXPECT_TRUE(ExpectTagsReadAsDocument(plain));
+  EXPECT_TRUE(
+      ExpectTagsReadAsDocument("<?xml version='1.0' encoding='sjis'?><!DOCTYPE x>" + plain));
+  for (const std::string& other : {
+           "\xEF\xBB\xBF" + plain,
+           "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + plain,
+           "<!DOCTYPE TovoLinkBox [<!ENTITY e \"x\">]>" + plain,
+           "<!DOCTYPE ENTITY>" + plain,
+           "<!-- a comment -->" + plain,
+           plain + "<!-- a comment -->",
+           "<TovoLinkBox" + names + " Other=\"1\">" + body + "</TovoLinkBox>",
+           "<TovoLinkBox Name=\"n\"" + names + ">" + body + "</TovoLinkBox>",
+           "<TovoLinkBox" + names + ">text" + body + "</TovoLinkBox>",
+           "<TovoLinkBox" + names + "><![CDATA[x]]>" + body + "</TovoLinkBox>",
+           "<TovoLinkBox" + names + ">" + body + "<Links/></TovoLinkBox>",
+           "<TovoLinkBox" + names + "><Links><Link Name=\"a\tb\"/></Links></TovoLinkBox>",
+       }) {
+    EXPECT_FALSE(ExpectTagsReadAsDocument(other)) << other;
+  }
+  for (const std::string reference : {"&#160;", "&#0;", "&#X41;", "&#x;", "&#1234;", "&nbsp;"}) {
+    std::string other = plain;
+    other.replace(other.find("&apos;"), 6, reference);
+    EXPECT_FALSE(ExpectTagsReadAsDocument(other)) << other;
+  }
+  // Every cut, and every byte changed to each of the characters that matter to XML: when
+  // read tag by tag, read the same as the document.
+  int read_by_tags = 0;
+  for (size_t length = 0; length < saved.size(); ++length)
+    read_by_tags += ExpectTagsReadAsDocument(saved.substr(0, length));
+  EXPECT_EQ(1, read_by_tags);  // only the last line feed can go: a shorter cut leaves the root open
+  for (size_t at = 0; at < saved.size(); ++at) {
+    for (const char c : std::string("<>&\"' \n\t\0/=?!x#;\x82", 18)) {
+      std::string changed = saved;
+      changed[at] = c;
+      read_by_tags += ExpectTagsReadAsDocument(changed);
+    }
+  }
+  EXPECT_LT(saved.size(), static_cast<size_t>(read_by_tags));
 }
 
 }  // namespace
