@@ -5,8 +5,10 @@
 
 #include <utility>
 
+#include <string_view>
 #include "framework/CArchive.h"
 #include "framework/CObject.h"
+
 #include "framework/CString.h"
 
 class TovoItem : public CObject {
@@ -28,6 +30,9 @@ class TovoItem : public CObject {
  protected:
   // A null name leaves that name empty.
   explicit TovoItem(const char* name = nullptr, const char* disp_name = nullptr)
+      : name_(name), disp_name_(disp_name) {}
+  // Names as a file has them, copied once.
+  TovoItem(std::string_view name, std::string_view disp_name)
       : name_(name), disp_name_(disp_name) {}
   TovoItem(const TovoItem&) = default;
   TovoItem& operator=(const TovoItem&) = default;

@@ -4,6 +4,8 @@
 // form one data item. Only the box changes data numbers.
 #pragma once
 
+#include <string_view>
+
 #include "framework/CString.h"
 #include "templates/TovoItem.h"
 #include "templates/TovoLinkPool.h"
@@ -51,6 +53,16 @@ class TovoLink : public TovoItem {
 
  private:
   friend class TovoLinkBox;
+  // A link read from a file, its texts copied once, straight from the file's text.
+  struct Texts {
+    std::string_view name, disp_name, fol_name, extension, add_text;
+  };
+  TovoLink(const Texts& texts, int group_no, int data_no)
+      : TovoItem(texts.name, texts.disp_name),
+        info_{group_no, CString(texts.fol_name)},
+        extension_(texts.extension),
+        data_no_(data_no),
+        add_text_(texts.add_text) {}
   void SetDataNo(int no) { data_no_ = no; }
 
   LinkInfo info_;

@@ -234,21 +234,18 @@ int TovoLinkBox::ReadLinks(const CXmlFileElms& children, const char* name, TovoI
 
 int TovoLinkBox::ReadLinkList::Add(unsigned long found, const std::string_view* values) {
   if ((found & kRequiredLinkAttrs) != kRequiredLinkAttrs) return 0;
-  std::unique_ptr<TovoLink> link(TovoLink::Create());
-  link->Name(CString(values[kName]));
-  link->DispName(CString(values[kDispName]));
-  link->info_.GroupNo = ParseGroupNo(values[kGroupNo]);
-  link->info_.FolName = CString(values[kFolName]);
-  link->extension_ = CString(values[kExtension]);
-  if (found & (1UL << kAddText)) link->add_text_ = CString(values[kAddText]);
-  if (found & (1UL << kNo)) link->data_no_ = ParseDataNo(values[kNo]);
-  if (link->data_no_ < 0) {
-    link->data_no_ = running;
+  int data_no = found & (1UL << kNo) ? ParseDataNo(values[kNo]) : -1;
+  if (data_no < 0) {
+    data_no = running;
     running = running == INT_MAX ? INT_MAX : running + 1;
   } else {
-    running = link->data_no_ == INT_MAX ? INT_MAX : link->data_no_ + 1;
+    running = data_no == INT_MAX ? INT_MAX : data_no + 1;
   }
-  links.push_back(std::move(link));
+  const TovoLink::Texts texts{values[kName], values[kDispName], values[kFolName],
+                              values[kExtension],
+                              found & (1UL << kAddText) ? values[kAddText] : std::string_view()};
+  links.push_back(
+      std::unique_ptr<TovoLink>(new TovoLink(texts, ParseGroupNo(values[kGroupNo]), data_no)));
   return 1;
 }
 

@@ -52,11 +52,15 @@ void* NewBlock(size_t bytes) {
 }  // namespace
 
 struct TovoLinkPool::Block {
-  // One for each link in the block, and one for the pool while it is open.
-  std::atomic<size_t> refs{1};
+  // One for each link in the block, and one for the pool while it is open. An open pool
+  // holds one more for every link it may still hand out, so that handing one out changes
+  // nothing shared: an atomic step for every link would cost more than the rest of its
+  // allocation.
+  explicit Block(size_t pieces) : refs(1 + pieces) {}
+  std::atomic<size_t> refs;
 
-  void Unref() noexcept {
-    if (refs.fetch_sub(1, std::memory_order_acq_rel) != 1) return;
+  void Unref(size_t n = 1) noexcept {
+    if (refs.fetch_sub(n, std::memory_order_acq_rel) != n) return;
     this->~Block();
     ::operator delete(this);
     blocks_in_use.fetch_sub(1, std::memory_order_relaxed);
@@ -79,17 +83,19 @@ TovoLinkPool::TovoLinkPool(size_t size) : grows_(true), outer_(open_pool) {
 
 TovoLinkPool::~TovoLinkPool() {
   open_pool = outer_;
-  if (block_) block_->Unref();
+  if (block_) block_->Unref(1 + unclaimed_);
 }
 
 bool TovoLinkPool::Open(size_t bytes, size_t slot) {
   void* memory = NewBlock(bytes);
   if (!memory) return false;
-  if (block_) block_->Unref();
-  block_ = new (memory) Block;
-  blocks_in_use.fetch_add(1, std::memory_order_relaxed);
+  if (block_) block_->Unref(1 + unclaimed_);
   next_ = static_cast<char*>(memory) + kBlockHeader;
   end_ = next_ + (bytes - kBlockHeader) / slot * slot;
+  // No piece is smaller than two headers: at most this many links fit.
+  unclaimed_ = static_cast<size_t>(end_ - next_) / (2 * kHeader);
+  block_ = new (memory) Block(unclaimed_);
+  blocks_in_use.fetch_add(1, std::memory_order_relaxed);
   return true;
 }
 
@@ -99,10 +105,10 @@ void* TovoLinkPool::Take(size_t size) {
     const size_t bytes = static_cast<size_t>(end_ - reinterpret_cast<char*>(block_));
     if (bytes <= SIZE_MAX / 2 && !Open(bytes * 2, slot)) return nullptr;
   }
-  if (!block_ || static_cast<size_t>(end_ - next_) < slot) return nullptr;
+  if (!block_ || static_cast<size_t>(end_ - next_) < slot || unclaimed_ == 0) return nullptr;
   char* piece = next_;
   next_ += slot;
-  block_->refs.fetch_add(1, std::memory_order_relaxed);
+  --unclaimed_;
   *reinterpret_cast<Block**>(piece) = block_;
   return piece + kHeader;
 }

@@ -37,5 +37,6 @@ class TovoLinkPool {
   bool grows_ = false;
   char* next_ = nullptr;
   char* end_ = nullptr;
+  size_t unclaimed_ = 0;  // references the pool holds for links it has not handed out
   TovoLinkPool* outer_;
 };

@@ -76,4 +76,23 @@ TEST(TovoLinkPool, SmallCountsAndNestedPools) {
   EXPECT_EQ(base, (Delete(NewLinks(5)), TovoLinkPool::BlocksInUse()));  // no pool: the heap
 }
 
+TEST(TovoLinkPool, AGrowingPoolTakesNewBlocksAndEachLeavesWithItsLinks) {
+  const size_t base = TovoLinkPool::BlocksInUse();
+  std::vector<TovoLink*> links;
+  {
+    TovoLinkPool pool(sizeof(TovoLink));
+    Delete(NewLinks(1));  // a link that dies at once leaves the open block alone
+    links = NewLinks(5000);
+    EXPECT_LT(base + 2, TovoLinkPool::BlocksInUse());
+  }
+  for (size_t i = 0; i < links.size(); ++i)
+    ASSERT_EQ(CString(std::to_string(i)), links[i]->Name());
+  TovoLink* last = links.back();
+  links.pop_back();
+  Delete(links);
+  EXPECT_EQ(base + 1, TovoLinkPool::BlocksInUse());  // only the block of the last link stays
+  delete last;
+  EXPECT_EQ(base, TovoLinkPool::BlocksInUse());
+}
+
 }  // namespace
