@@ -67,6 +67,14 @@ int ParseGroupNo(std::string_view text) {
 // A data number is a signed decimal number, kept within what an int holds, read as strtoll
 // reads it: after leading whitespace, with an optional sign; no digits give 0.
 int ParseDataNo(std::string_view text) {
+  // Nine digits and nothing else, the usual number, cannot pass what an int holds.
+  if (!text.empty() && text.size() <= 9) {
+    int value = 0;
+    size_t digits = 0;
+    for (; digits < text.size() && text[digits] >= '0' && text[digits] <= '9'; ++digits)
+      value = value * 10 + (text[digits] - '0');
+    if (digits == text.size()) return value;
+  }
   size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
     ++i;

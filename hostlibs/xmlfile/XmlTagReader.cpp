@@ -179,17 +179,9 @@ XmlTagReader::Names::Names(const char* const* names, int count) {
   }
 }
 
-size_t XmlTagReader::Names::At(int i, const char* p, const char* end) const {
-  const Name& name = names_[i];
-  if (name.length < 16 && end - p >= 16) {
-    unsigned long long text[2];
-    std::memcpy(text, p, sizeof text);
-    const bool same =
-        ((text[0] & name.mask[0]) == name.word[0]) & ((text[1] & name.mask[1]) == name.word[1]);
-    return same ? name.length : 0;
-  }
-  // Near the end of the text, or a long name: byte by byte, stopping at the first difference
-  // (at the latest at the NUL after the text).
+// Near the end of the text, or a long name: byte by byte, stopping at the first difference (at
+// the latest at the NUL after the text).
+size_t XmlTagReader::Names::AtByBytes(const Name& name, const char* p) {
   for (size_t k = 0; k < name.length; ++k) {
     if (p[k] != name.text[k]) return 0;
   }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,9 +33,17 @@ class XmlTagReader {
    public:
     Names(const char* const* names, int count);
     int Count() const { return count_; }
-    // The length of names i when the text at p, with at least 16 bytes from p to end, is that
-    // name and its '='; else 0.
-    size_t At(int i, const char* p, const char* end) const;
+    // The length of names i when the text at p is that name and its '='; else 0. end is the
+    // end of the text.
+    size_t At(int i, const char* p, const char* end) const {
+      const Name& name = names_[i];
+      if (name.length >= 16 || end - p < 16) return AtByBytes(name, p);
+      unsigned long long text[2];
+      std::memcpy(text, p, sizeof text);
+      const bool same =
+          ((text[0] & name.mask[0]) == name.word[0]) & ((text[1] & name.mask[1]) == name.word[1]);
+      return same ? name.length : 0;
+    }
 
    private:
     struct Name {
@@ -44,6 +53,8 @@ class XmlTagReader {
       unsigned long long word[2];
       unsigned long long mask[2];
     };
+    static size_t AtByBytes(const Name& name, const char* p);
+
     Name names_[kMaxAttrs];
     int count_ = 0;
   };
