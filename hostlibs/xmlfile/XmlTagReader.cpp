@@ -211,12 +211,11 @@ XmlTagReader::Tag XmlTagReader::Next() {
 XmlTagReader::Tag XmlTagReader::Read() {
   if (in_tag_) {
     in_tag_ = false;
-    if (ReadAttributes(nullptr, nullptr) < 0 || end_ == End::kDeclaration) return kUnsure;
+    if (ReadAttributes(nullptr, nullptr) < 0 || !EndOpenTag()) return kUnsure;
   }
   if (end_ == End::kEmptyTag) {
     // The element opened last closes with its tag.
     end_ = End::kTag;
-    open_.pop_back();
     root_closed_ = open_.empty();
     return kClose;
   }
@@ -231,18 +230,25 @@ XmlTagReader::Tag XmlTagReader::Read() {
 XmlTagReader::Tag XmlTagReader::ReadOpen() {
   ++at_;
   name_ = ReadName(at_);
-  if (name_.empty() || open_.size() == kMaxDepth) return kUnsure;
+  if (name_.empty()) return kUnsure;
   root_seen_ = true;
-  open_.push_back(name_);
   in_tag_ = true;
   return kOpen;
+}
+
+bool XmlTagReader::EndOpenTag() {
+  // An element is kept open only when its tag does not close it: most have no content.
+  if (end_ == End::kEmptyTag) return true;
+  if (end_ != End::kTag || open_.size() == kMaxDepth) return false;
+  open_.push_back(name_);
+  return true;
 }
 
 long XmlTagReader::Attrs(const Names& names, std::string_view* values) {
   long found = -1;
   if (in_tag_) found = ReadAttributes(&names, values);
   in_tag_ = false;
-  if (found < 0 || end_ == End::kDeclaration) {
+  if (found < 0 || !EndOpenTag()) {
     unsure_ = true;
     return -1;
   }

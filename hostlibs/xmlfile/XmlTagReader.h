@@ -81,6 +81,9 @@ class XmlTagReader {
 
   Tag Read();
   Tag ReadOpen();
+  // Ends the tag of the element opened last, once its attributes are read; false when that
+  // is not plain.
+  bool EndOpenTag();
   Tag ReadClose();
   bool ReadDeclaration();
   bool ReadDoctype();
