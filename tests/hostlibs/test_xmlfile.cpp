@@ -11,6 +11,7 @@
 #include "hostlibs/xmlfile/CXmlFileElms.h"
 #include "hostlibs/xmlfile/CXmlFileReader.h"
 #include "hostlibs/xmlfile/CXmlFileWriter.h"
+#include "hostlibs/xmlfile/XmlTagReader.h"
 #include "support/Files.h"
 #include "support/TempDir.h"
 
@@ -180,6 +181,48 @@ TEST(CXmlFileReader, RefusesAnOverlongValueAnywhereInALargeDocument) {
                                          std::string(CXmlFileDoc::kMaxValueLength, 'x') + "\"/>" +
                                          items + "</R>"));
   EXPECT_NE(nullptr, CXmlFileAutoPtr<CXmlFileElm>(doc->GetRoot()).Get());
+}
+
+// The tags of text as the reader gives them: "<name" with the attributes asked for, "</name",
+// "end", or "?" where it is unsure, which ends the list.
+std::string Tags(const std::string& text, const char* const* names, int count) {
+  using xmlfile::XmlTagReader;
+  const XmlTagReader::Names asked(names, count);
+  XmlTagReader reader(text);
+  std::string tags;
+  for (;;) {
+    const XmlTagReader::Tag tag = reader.Next();
+    if (tag == XmlTagReader::kEnd) return tags + "end";
+    if (tag == XmlTagReader::kUnsure) return tags + "?";
+    tags += (tag == XmlTagReader::kOpen ? "<" : "</") + std::string(reader.Name());
+    if (tag == XmlTagReader::kOpen && reader.Name() == "a") {
+      std::string_view values[4];
+      const long found = reader.Attrs(asked, values);
+      if (found < 0) return tags + "?";
+      for (int i = 0; i < count; ++i)
+        tags += found & (1L << i) ? " " + std::string(values[i]) : " -";
+    }
+    tags += " ";
+  }
+}
+
+TEST(XmlTagReader, ReadsPlainTagsAndIsUnsureOfTheRest) {
+  const char* const names[] = {"x", "\nAttributeOfSixteen", "y"};
+  // Names matched both near the end of the text and far from it, and long names.
+  EXPECT_EQ("<a 1 - 2 </a end", Tags("<a x=\"1\" y='2'/>", names, 3));
+  EXPECT_EQ("<r <a 1 v&<> - </a </r end",
+            Tags("<r>\n <a x='1' AttributeOfSixteen=\"v&amp;&#60;&#x3E;\"></a></r>  ", names, 3));
+  // Other attributes, names out of order or twice, and all that is left to the parser.
+  for (const std::string text : {"<a z=\"1\"/>", "<a y=\"1\" x=\"2\"/>", "<a x=\"1\" x=\"2\"/>",
+                                 "<a x=\"1\"y=\"2\"/>", "<a x = \"1\"/>", "<a x=\"a\nb\"/>"}) {
+    EXPECT_EQ("<a?", Tags(text, names, 3)) << text;
+  }
+  for (const std::string text : {"<r>text</r>", "<r><!-- c --></r>", "<r></s>", "<r/><r/>", "<r>",
+                                 "<?xml version=\"1.0\" encoding=\"UTF-8\"?><r/>", "<?pi?><r/>"}) {
+    EXPECT_EQ('?', Tags(text, names, 3).back()) << text;
+  }
+  EXPECT_EQ("<r </r end",
+            Tags("<?xml version=\"1.0\" encoding=\"cp932\"?>\n<!DOCTYPE r><r/>", names, 3));
 }
 
 }  // namespace
