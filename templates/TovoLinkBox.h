@@ -93,9 +93,10 @@ class TovoLinkBox : public TovoItem {
   // The reading core of _Load, on a document already parsed: the names, the links and the
   // deleted links. Leaves the file time alone.
   int ReadDoc(const CXmlFileDoc& doc);
-  // The same from the file's text alone, tag by tag, when it is in the plain form that Save
-  // writes; then the box reads as ReadDoc would read the parsed text. 0, with the box as it
-  // was, when the text is in any other form, right or wrong: ReadDoc then decides.
+  // The same from the file's text alone (followed by a NUL), tag by tag, when it is in the
+  // plain form that Save writes; then the box reads as ReadDoc would read the parsed text.
+  // 0, with the box as it was, when the text is in any other form, right or wrong: ReadDoc
+  // then decides.
   int ReadTags(std::string_view text);
   void ResetDataNo();
   void SrchAndFreeDeletedLink(const LinkInfo& info);

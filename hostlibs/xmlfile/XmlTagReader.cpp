@@ -219,12 +219,28 @@ XmlTagReader::Tag XmlTagReader::Read() {
     root_closed_ = open_.empty();
     return kClose;
   }
-  at_ = SkipSpace(at_);
-  if (at_ == end_of_text_) return root_closed_ ? kEnd : kUnsure;
-  if (*at_ != '<' || root_closed_) return kUnsure;
-  if (at_[1] == '/') return ReadClose();
-  if (at_[1] == '!') return ReadDoctype() ? Read() : kUnsure;
-  return ReadOpen();
+  for (;;) {
+    at_ = SkipSpace(at_);
+    if (at_ == end_of_text_) return root_closed_ ? kEnd : kUnsure;
+    if (*at_ != '<') return kUnsure;
+    if (at_[1] != '!') break;
+    if (!SkipComment() && !ReadDoctype()) return kUnsure;
+  }
+  if (root_closed_) return kUnsure;
+  return at_[1] == '/' ? ReadClose() : ReadOpen();
+}
+
+bool XmlTagReader::SkipComment() {
+  // A comment leaves nothing in the parsed document either. It ends at the first "-->" after
+  // its "<!--"; a NUL before that is left to the parser.
+  if (!StartsWith(at_, "<!--")) return false;
+  for (const char* p = at_ + 4; *p; ++p) {
+    if (p[0] == '-' && p[1] == '-' && p[2] == '>') {
+      at_ = p + 3;
+      return true;
+    }
+  }
+  return false;
 }
 
 XmlTagReader::Tag XmlTagReader::ReadOpen() {

@@ -1,7 +1,7 @@
 // XmlTagReader: reads the tags of an XML text one after another without building its tree,
 // for readers of long lists such as the links of a link box. It takes the plain form that
 // this library writes: a declaration naming code page 932, a doctype that is only a name,
-// elements with attributes, whitespace between tags. On anything else (comments, text,
+// elements with attributes, whitespace and comments between tags. On anything else (text,
 // CDATA, a reference other than the predefined ones and ASCII characters, whitespace or a NUL
 // inside a value, an overlong value, names beyond ASCII) it is unsure and stays so; the
 // caller then reads the text with CXmlFileDoc, which takes all of XML. What it does read, it
@@ -87,6 +87,7 @@ class XmlTagReader {
   Tag ReadClose();
   bool ReadDeclaration();
   bool ReadDoctype();
+  bool SkipComment();
   // The attributes from here to the end of the tag, kept in end_; as Attrs takes them, or of
   // any names when names is null (their values then go nowhere). -1 when not plain.
   long ReadAttributes(const Names* names, std::string_view* values);

@@ -217,10 +217,12 @@ TEST(XmlTagReader, ReadsPlainTagsAndIsUnsureOfTheRest) {
                                  "<a x=\"1\"y=\"2\"/>", "<a x = \"1\"/>", "<a x=\"a\nb\"/>"}) {
     EXPECT_EQ("<a?", Tags(text, names, 3)) << text;
   }
-  for (const std::string text : {"<r>text</r>", "<r><!-- c --></r>", "<r></s>", "<r/><r/>", "<r>",
+  for (const std::string text : {"<r>text</r>", "<r><!-- c </r>", "<r></s>", "<r/><r/>", "<r>",
                                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?><r/>", "<?pi?><r/>"}) {
     EXPECT_EQ('?', Tags(text, names, 3).back()) << text;
   }
+  EXPECT_EQ("<r <a 1 - - </a </r end",
+            Tags("<r><!--<a z='1'/>--><a x='1'/><!---->\n</r><!---->", names, 3));
   EXPECT_EQ("<r </r end",
             Tags("<?xml version=\"1.0\" encoding=\"cp932\"?>\n<!DOCTYPE r><r/>", names, 3));
 }

@@ -446,6 +446,7 @@ TEST(TovoLinkBoxFile, TextReadTagByTagReadsAsTheParsedDocument) {
   const std::string body = "<Links>\n " + link + "\n</Links><DeletedLinks/>";
   const std::string plain = "<TovoLinkBox" + names + ">" + body + "</TovoLinkBox>\n";
   EXPECT_TRUE(ExpectTagsReadAsDocument(plain));
+  EXPECT_TRUE(ExpectTagsReadAsDocument("<!-- a -->" + plain + "<!--b-->"));
   EXPECT_TRUE(
       ExpectTagsReadAsDocument("<?xml version='1.0' encoding='sjis'?><!DOCTYPE x>" + plain));
   for (const std::string& other : {
@@ -453,8 +454,8 @@ TEST(TovoLinkBoxFile, TextReadTagByTagReadsAsTheParsedDocument) {
            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + plain,
            "<!DOCTYPE TovoLinkBox [<!ENTITY e \"x\">]>" + plain,
            "<!DOCTYPE ENTITY>" + plain,
-           "<!-- a comment -->" + plain,
-           plain + "<!-- a comment -->",
+           plain + "<!-- open",
+           plain + "<?editor saved?>",
            "<TovoLinkBox" + names + " Other=\"1\">" + body + "</TovoLinkBox>",
            "<TovoLinkBox Name=\"n\"" + names + ">" + body + "</TovoLinkBox>",
            "<TovoLinkBox" + names + ">text" + body + "</TovoLinkBox>",
