@@ -137,7 +137,8 @@ int CXmlFileDoc::ReadUrl(const char* path) {
 }
 
 std::string_view CXmlFileDoc::GetText() const {
-  return read_ ? std::string_view(read_->text.get(), read_->size) : std::string_view();
+  // Empty text is still followed by a NUL, as its readers expect.
+  return read_ ? std::string_view(read_->text.get(), read_->size) : std::string_view("", 0);
 }
 
 int CXmlFileDoc::ParseText() {
