@@ -7,50 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "hostlibs/xmlfile/CXmlFileAutoPtr.h"
-#include "hostlibs/xmlfile/CXmlFileDoc.h"
-#include "hostlibs/xmlfile/CXmlFileReader.h"
 #include "templates/TovoLinkBox.h"
+#include "tests/support/TwoWayLinkBox.h"
 
 namespace {
-
-// Reads from memory through the same cores as Load reads a file.
-class MemoryLinkBox : public TovoLinkBox {
- public:
-  int LoadTags(const std::string& text) {
-    Clear();
-    return ReadTags(text);
-  }
-  int LoadDocument(const std::string& text) {
-    Clear();
-    CXmlFileAutoPtr<CXmlFileDoc> doc(CXmlFileReader().GetDoc());
-    if (doc->SetText(text.data(), text.size()) && ReadDoc(*doc)) return 1;
-    Clear();
-    return 0;
-  }
-};
-
-bool SameLink(const TovoLink& a, const TovoLink& b) {
-  return a.Name() == b.Name() && a.DispName() == b.DispName() &&
-         a.GetLinkInfo().GroupNo == b.GetLinkInfo().GroupNo &&
-         a.GetLinkInfo().FolName == b.GetLinkInfo().FolName &&
-         a.GetExtension() == b.GetExtension() && a.GetDataNo() == b.GetDataNo() &&
-         a.GetAddText() == b.GetAddText();
-}
-
-bool SameBox(const TovoLinkBox& a, const TovoLinkBox& b) {
-  if (a.Name() != b.Name() || a.DispName() != b.DispName() || a.GetLinkCnt() != b.GetLinkCnt() ||
-      a.GetDelLinkCnt() != b.GetDelLinkCnt()) {
-    return false;
-  }
-  for (int i = 0; i < a.GetLinkCnt(); ++i) {
-    if (!SameLink(*a.GetLink(i), *b.GetLink(i))) return false;
-  }
-  for (int i = 0; i < a.GetDelLinkCnt(); ++i) {
-    if (!SameLink(*a.GetDelLink(i), *b.GetDelLink(i))) return false;
-  }
-  return true;
-}
 
 void Exercise(TovoLinkBox& box) {
   const int count = box.GetLinkCnt();
@@ -75,14 +35,14 @@ void Exercise(TovoLinkBox& box) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
-  MemoryLinkBox box;
-  if (box.LoadTags(text)) {
-    MemoryLinkBox parsed;
-    if (!parsed.LoadDocument(text) || !SameBox(box, parsed)) __builtin_trap();
+  TwoWayLinkBox box;
+  if (box.FromTags(text)) {
+    TwoWayLinkBox parsed;
+    if (!parsed.FromDocument(text) || Describe(box) != Describe(parsed)) __builtin_trap();
     Exercise(box);
   } else if (box.GetLinkCnt() != 0 || box.GetDelLinkCnt() != 0) {
     __builtin_trap();
-  } else if (box.LoadDocument(text)) {
+  } else if (box.FromDocument(text)) {
     Exercise(box);
   } else if (box.GetLinkCnt() != 0 || box.GetDelLinkCnt() != 0) {
     __builtin_trap();

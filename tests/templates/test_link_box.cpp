@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "framework/CFile.h"
-#include "hostlibs/xmlfile/CXmlFileDoc.h"
 #include "support/Files.h"
 #include "support/TempDir.h"
+#include "support/TwoWayLinkBox.h"
 #include "templates/TovoLinkBox.h"
 
 namespace {
@@ -388,41 +388,11 @@ TEST(TovoLinkBoxFile, LoadedLinksGiveTheirMemoryBackWithTheBox) {
   EXPECT_EQ(base, TovoLinkPool::BlocksInUse());
 }
 
-// A box that reads text both ways: tag by tag, and through the parsed document.
-class TextBox : public TovoLinkBox {
- public:
-  int FromTags(const std::string& text) {
-    Clear();
-    return ReadTags(text);
-  }
-  int FromDocument(const std::string& text) {
-    Clear();
-    CXmlFileDoc doc;
-    return doc.SetText(text.data(), text.size()) && ReadDoc(doc);
-  }
-};
-
-std::string Describe(const TovoLinkBox& box) {
-  std::string text = box.Name().Bytes() + "|" + box.DispName().Bytes();
-  auto add = [&text](const TovoLink& link) {
-    text += "\n" + link.Name().Bytes() + "|" + link.DispName().Bytes() + "|" +
-            std::to_string(link.GetLinkInfo().GroupNo) + "|" + link.GetLinkInfo().FolName.Bytes() +
-            "|" + link.GetExtension().Bytes() + "|" + std::to_string(link.GetDataNo()) + "|" +
-            link.GetAddText().Bytes();
-  };
-  for (int i = 0; i < box.GetLinkCnt(); ++i)
-    add(*box.GetLink(i));
-  text += "\n--";
-  for (int i = 0; i < box.GetDelLinkCnt(); ++i)
-    add(*box.GetDelLink(i));
-  return text;
-}
-
 // Whatever text is read tag by tag is read the same through the parsed document. Returns
 // whether it was read tag by tag.
 bool ExpectTagsReadAsDocument(const std::string& text) {
-  TextBox tags;
-  TextBox document;
+  TwoWayLinkBox tags;
+  TwoWayLinkBox document;
   if (!tags.FromTags(text)) {
     EXPECT_EQ(0, tags.GetLinkCnt() + tags.GetDelLinkCnt());
     return false;
