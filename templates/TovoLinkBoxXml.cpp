@@ -32,11 +32,6 @@ constexpr const char* kLinksName = "\nLinks";
 constexpr const char* kDeletedLinksName = "\nDeletedLinks";
 constexpr const char* kLinkName = "Link";
 
-// A name as the file has it: without the line feed that places its tag.
-std::string_view BareName(const char* name) {
-  return name[0] == '\n' ? name + 1 : name;
-}
-
 // The newest file version this box writes and reads: major * 256 + minor.
 constexpr unsigned kFileVersion = 0x100;
 
@@ -269,7 +264,7 @@ void TovoLinkBox::ReadLinkList::MoveTo(TovoItemBuff& into) {
 
 int TovoLinkBox::ReadTags(std::string_view text) {
   xmlfile::XmlTagReader reader(text);
-  if (reader.Next() != xmlfile::XmlTagReader::kOpen || reader.Name() != BareName(kRootName)) {
+  if (reader.Next() != xmlfile::XmlTagReader::kOpen || !reader.IsSameTagName(kRootName)) {
     return 0;
   }
   static constexpr const char* kRootAttrs[] = {"Version", "Name", "DispName"};
@@ -296,14 +291,14 @@ int TovoLinkBox::ReadTags(std::string_view text) {
 
 int TovoLinkBox::ReadTagList(xmlfile::XmlTagReader& reader, const char* name, ReadLinkList& into) {
   using Tag = xmlfile::XmlTagReader::Tag;
-  if (reader.Next() != Tag::kOpen || reader.Name() != BareName(name)) return 0;
+  if (reader.Next() != Tag::kOpen || !reader.IsSameTagName(name)) return 0;
   static const xmlfile::XmlTagReader::Names kLinkTagNames(kLinkAttrNames, kLinkAttrs);
   TovoLinkPool pool(sizeof(TovoLink));  // how many links the list holds is not known yet
   std::string_view values[kLinkAttrs];
   for (;;) {
     const Tag tag = reader.Next();
     if (tag == Tag::kClose) return 1;  // the list's end: each Link's own is read below
-    if (tag != Tag::kOpen || reader.Name() != kLinkName) return 0;
+    if (tag != Tag::kOpen || !reader.IsSameTagName(kLinkName)) return 0;
     const long found = reader.Attrs(kLinkTagNames, values);
     if (found < 0 || !into.Add(static_cast<unsigned long>(found), values)) return 0;
     if (reader.Next() != Tag::kClose) return 0;

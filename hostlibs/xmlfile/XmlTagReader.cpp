@@ -260,6 +260,10 @@ bool XmlTagReader::EndOpenTag() {
   return true;
 }
 
+bool XmlTagReader::IsSameTagName(const char* name) const {
+  return name_ == BareName(name);
+}
+
 long XmlTagReader::Attrs(const Names& names, std::string_view* values) {
   long found = -1;
   if (in_tag_) found = ReadAttributes(&names, values);

@@ -69,6 +69,8 @@ class XmlTagReader {
   Tag Next();
   // The name of the element Next opened or closed last.
   std::string_view Name() const { return name_; }
+  // Whether that name is name, as CXmlFileElm::IsSameTagName: a line feed before it ignored.
+  bool IsSameTagName(const char* name) const;
   // The attributes of the element Next has just opened, when each is one of names, in the
   // order of names and none twice: values[i] receives the value of names[i] (valid until the
   // next call of Next) and bit i of the result is set; values of names not present are left
