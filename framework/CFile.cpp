@@ -11,7 +11,8 @@
 namespace {
 
 int OpenMode(UINT flags) {
-  int mode = O_CLOEXEC;
+  // O_NONBLOCK: a FIFO or device is refused below instead of waited on.
+  int mode = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
   if (flags & CFile::modeReadWrite) {
     mode |= O_RDWR;
   } else if (flags & CFile::modeWrite) {
@@ -28,6 +29,19 @@ int OpenMode(UINT flags) {
 int LockMode(UINT flags) {
   const UINT share = flags & 0x0070;
   return (share == CFile::shareExclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
+}
+
+// 0 when fd is a regular file (with one name, where asked), else the errno to report.
+int CheckRegular(int fd, UINT flags) {
+  struct stat st;
+  if (::fstat(fd, &st) != 0) return EIO;
+  if (S_ISDIR(st.st_mode)) return EISDIR;
+  if (!S_ISREG(st.st_mode)) return EINVAL;
+  if ((flags & CFile::modeSingleLink) && st.st_nlink != 1) return EMLINK;
+  // Reads and writes of a regular file wait as usual.
+  const int fl = ::fcntl(fd, F_GETFL);
+  if (fl < 0 || ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK) != 0) return EIO;
+  return 0;
 }
 
 void Fill(CFileException* error, int cause, int os_error, const CString& name) {
@@ -50,19 +64,21 @@ BOOL CFile::Open(const char* file_name, UINT flags, CFileException* error) {
   const CString name(file_name);
   std::string os;
   if (!afx::TryToUtf8(name, os) || os.empty()) {
-    Fill(error, CFileException::badPath, EINVAL, name);
+    Fill(error, CFileException::badPath, EILSEQ, name);
     return FALSE;
   }
   const int fd = ::open(os.c_str(), OpenMode(flags), 0666);
   if (fd < 0) {
     const int e = errno;
-    Fill(error, CFileException::CauseFromErrno(e), e, name);
+    // ELOOP here means the name itself is a symbolic link (O_NOFOLLOW); ENXIO a FIFO
+    // without a reader or a device without its hardware.
+    const int cause = e == ENXIO ? CFileException::notRegularFile : CFileException::CauseFromErrno(e);
+    Fill(error, cause, e, name);
     return FALSE;
   }
-  struct stat st;
-  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+  if (const int e = CheckRegular(fd, flags); e != 0) {
     ::close(fd);
-    Fill(error, CFileException::accessDenied, EISDIR, name);
+    Fill(error, e == EIO ? CFileException::hardIO : CFileException::notRegularFile, e, name);
     return FALSE;
   }
   if (::flock(fd, LockMode(flags)) != 0) {
@@ -149,7 +165,7 @@ bool CFile::IsLinked() const {
 }
 
 void CFile::Flush() {
-  // Writes go straight to the system; nothing is held back here.
+  if (m_hFile != hFileNull && ::fsync(m_hFile) != 0) ThrowErrno(errno);
 }
 
 void CFile::Close() {

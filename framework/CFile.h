@@ -2,6 +2,8 @@
 // flock, taken at every open without waiting: shareExclusive takes an exclusive lock, every
 // other share mode a shared one, and an open whose lock cannot be taken fails. So a file held
 // with shareExclusive cannot be opened again, by this process or another, until it is closed.
+// Only a regular file is ever opened, and never through a symbolic link at its name: a link
+// could lead a write outside the register, and a FIFO or device would block the caller.
 #pragma once
 
 #include "framework/CString.h"
@@ -28,6 +30,9 @@ class CFile {
     // Our own: with modeCreate, fail with fileExists when the file is already there, so that
     // of several processes creating one file exactly one succeeds.
     modeCreateNew = 0x10000,
+    // Our own: refuse a file that has more than one name (a hard link), whose writes would
+    // land in a file elsewhere too.
+    modeSingleLink = 0x20000,
   };
   enum SeekPosition { begin = 0, current = 1, end = 2 };
   static constexpr int hFileNull = -1;
@@ -49,6 +54,7 @@ class CFile {
   virtual ULONGLONG GetPosition() const;
   virtual ULONGLONG GetLength() const;
   virtual void SetLength(ULONGLONG length);
+  // Makes everything written so far durable on the disk (fsync).
   virtual void Flush();
   virtual void Close();
   // Closes without throwing.

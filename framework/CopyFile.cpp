@@ -62,17 +62,18 @@ bool CopyContents(int in, int out, off_t size) {
 
 // A destination held with exclusive sharing cannot be replaced, as on Windows.
 bool DestinationLocked(const std::string& dst) {
-  Fd fd(::open(dst.c_str(), O_RDONLY | O_CLOEXEC));
+  Fd fd(::open(dst.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
   return fd.ok() && ::flock(fd.get(), LOCK_SH | LOCK_NB) != 0;
 }
 
 bool CopyOpened(int in, const struct stat& st, const std::string& dst, bool fail_if_exists) {
   const size_t cut = dst.rfind('/');
   const std::string dir = cut == std::string::npos ? "." : dst.substr(0, cut == 0 ? 1 : cut);
-  std::string temp = dir + "/.drawreg-copy-XXXXXX";
+  std::string temp = dir + "/" + afx::kCopyTempPrefix + "XXXXXX";
   Fd out(::mkostemp(temp.data(), O_CLOEXEC));
   if (!out.ok()) return false;
-  bool ok = CopyContents(in, out.get(), st.st_size);
+  // Durable before it takes the destination's name: a record may name it right after.
+  bool ok = CopyContents(in, out.get(), st.st_size) && ::fsync(out.get()) == 0;
   if (ok) {
     const struct timespec times[2] = {st.st_atim, st.st_mtim};
     ok = ::fchmod(out.get(), st.st_mode & 07777) == 0 && ::futimens(out.get(), times) == 0;
@@ -80,7 +81,12 @@ bool CopyOpened(int in, const struct stat& st, const std::string& dst, bool fail
   if (ok && fail_if_exists) {
     ok = ::link(temp.c_str(), dst.c_str()) == 0;  // fails when dst exists; never replaces
   } else if (ok) {
-    ok = !DestinationLocked(dst) && ::rename(temp.c_str(), dst.c_str()) == 0;
+    if (DestinationLocked(dst)) {
+      ok = false;
+      errno = EBUSY;
+    } else {
+      ok = ::rename(temp.c_str(), dst.c_str()) == 0;
+    }
     if (ok) temp.clear();
   }
   const int saved = errno;
@@ -96,11 +102,21 @@ BOOL CopyFileA(const char* src, const char* dst, BOOL fail_if_exists) {
   if (!src || !dst || !afx::TryToUtf8(CString(src), from) || !afx::TryToUtf8(CString(dst), to)) {
     return FALSE;
   }
-  Fd in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
+  // O_NONBLOCK: a FIFO or device is refused below instead of waited on.
+  Fd in(::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   struct stat st;
-  if (!in.ok() || ::fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode)) return FALSE;
+  if (!in.ok() || ::fstat(in.get(), &st) != 0) return FALSE;
+  if (!S_ISREG(st.st_mode)) {
+    errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    return FALSE;
+  }
+  const int fl = ::fcntl(in.get(), F_GETFL);
+  if (fl < 0 || ::fcntl(in.get(), F_SETFL, fl & ~O_NONBLOCK) != 0) return FALSE;
   // A source held with exclusive sharing by its writer cannot be read, as on Windows.
   if (::flock(in.get(), LOCK_SH | LOCK_NB) != 0) return FALSE;
-  if (fail_if_exists && ::access(to.c_str(), F_OK) == 0) return FALSE;
+  if (fail_if_exists && ::faccessat(AT_FDCWD, to.c_str(), F_OK, AT_SYMLINK_NOFOLLOW) == 0) {
+    errno = EEXIST;
+    return FALSE;
+  }
   return CopyOpened(in.get(), st, to, fail_if_exists != 0) ? TRUE : FALSE;
 }

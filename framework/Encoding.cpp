@@ -98,13 +98,22 @@ void CString::AssignUtf8(const char8_t* utf8) {
 
 namespace afx {
 
+// Code page 932 holds several bytes for some characters (NEC and IBM extensions), and some
+// Unicode characters map onto the code page's look-alikes (U+301C onto the code of U+FF5E).
+// A conversion counts only when it comes back to the same bytes: a name changed on the way
+// would name another file.
 bool TryToUtf8(const CString& text, std::string& out) {
-  return Convert("UTF-8", "CP932", text.Bytes(), out, true);
+  std::string utf8, back;
+  if (!Convert("UTF-8", "CP932", text.Bytes(), utf8, true)) return false;
+  if (!Convert("CP932", "UTF-8", utf8, back, true) || back != text.Bytes()) return false;
+  out.swap(utf8);
+  return true;
 }
 
 bool TryFromUtf8(std::string_view utf8, CString& out) {
-  std::string bytes;
+  std::string bytes, back;
   if (!Convert("CP932", "UTF-8", utf8, bytes, true)) return false;
+  if (!Convert("UTF-8", "CP932", bytes, back, true) || back != utf8) return false;
   out = CString(bytes);
   return true;
 }

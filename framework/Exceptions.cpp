@@ -22,13 +22,16 @@ int CFileException::CauseFromErrno(int error) {
       return tooManyOpenFiles;
     case EACCES:
     case EPERM:
-    case EISDIR:
     case EROFS:
       return accessDenied;
+    case EISDIR:
+    case ELOOP:
+      return notRegularFile;
     case EWOULDBLOCK:
       return sharingViolation;
     case ENOSPC:
     case EDQUOT:
+    case EFBIG:
       return diskFull;
     case EIO:
       return hardIO;

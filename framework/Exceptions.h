@@ -44,7 +44,10 @@ class CFileException : public CException {
     lockViolation,
     diskFull,
     endOfFile,
-    fileExists
+    fileExists,
+    // Our own: the name is a symbolic link, a directory, a FIFO, a device or a file with more
+    // than one name, where only a plain regular file will do.
+    notRegularFile
   };
   CFileException(int cause, int os_error, const CString& file_name);
   int m_cause;

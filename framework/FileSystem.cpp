@@ -1,6 +1,7 @@
 #include "framework/FileSystem.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,6 +41,22 @@ PathKind GetPathKind(const CString& path) {
   return status.m_isDirectory ? PathKind::directory : PathKind::file;
 }
 
+PathLook LookAt(const CString& path) {
+  PathLook look;
+  std::string os;
+  struct stat st;
+  if (!OsPath(path, os)) {
+    look.error = EILSEQ;
+  } else if (::lstat(os.c_str(), &st) != 0) {
+    look.error = errno;
+  } else {
+    look.isRegular = S_ISREG(st.st_mode);
+    look.isDirectory = S_ISDIR(st.st_mode);
+    look.isLink = S_ISLNK(st.st_mode);
+  }
+  return look;
+}
+
 bool CreateDirectories(const CString& path) {
   std::string os;
   if (!OsPath(path, os) || os.empty()) return false;
@@ -71,13 +88,15 @@ bool ListDirectory(const CString& dir, const std::function<void(const DirEntry&)
     if (name == "." || name == "..") continue;
     DirEntry entry;
     if (!TryFromUtf8(name, entry.name)) continue;
-    bool is_dir = e->d_type == DT_DIR;
-    if (e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) {
+    entry.isDirectory = e->d_type == DT_DIR;
+    entry.isLink = e->d_type == DT_LNK;
+    if (e->d_type == DT_UNKNOWN) {
       struct stat st;
-      const std::string full = os + "/" + std::string(name);
-      is_dir = ::stat(full.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+      if (::fstatat(::dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        entry.isDirectory = S_ISDIR(st.st_mode);
+        entry.isLink = S_ISLNK(st.st_mode);
+      }
     }
-    entry.isDirectory = is_dir;
     visit(entry);
   }
   ::closedir(d);

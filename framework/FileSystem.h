@@ -22,6 +22,17 @@ namespace afx {
 enum class PathKind { missing, file, directory };
 
 PathKind GetPathKind(const CString& path);
+
+// What lies at path itself, a symbolic link not followed. error is 0 when the system could
+// tell, ENOENT (or ENOTDIR) when nothing is there, and any other errno when it could not look:
+// a read error or a stale network handle says nothing about whether the file is there.
+struct PathLook {
+  int error = 0;
+  bool isRegular = false;
+  bool isDirectory = false;
+  bool isLink = false;
+};
+PathLook LookAt(const CString& path);
 bool GetFileStatus(const CString& path, CFileStatus& status);
 // Creates the directory and every missing one above it; true when it exists afterwards.
 bool CreateDirectories(const CString& path);
@@ -30,9 +41,12 @@ bool RemoveDirectory(const CString& path);
 
 // Names in a directory (no "." or ".."), converted to code page 932; names that the code
 // page cannot hold are left out. Returns false when the directory cannot be read.
+// A symbolic link is never a directory here, wherever it points: following links would let a
+// loop run for ever and a link lead writes outside the tree.
 struct DirEntry {
   CString name;
   bool isDirectory = false;
+  bool isLink = false;
 };
 bool ListDirectory(const CString& dir, const std::function<void(const DirEntry&)>& visit);
 
@@ -45,8 +59,14 @@ bool IsPlainFileName(const CString& name);
 // and walking whole characters. "*.*" matches every name, as on Windows.
 bool MatchFileName(const CString& pattern, const CString& name);
 
+// The name prefix of the temporary file a copy writes beside its destination. One found in a
+// folder whose lock is held was left by a copy that was killed.
+inline constexpr const char* kCopyTempPrefix = ".drawreg-copy-";
+
 }  // namespace afx
 
 // Copies src to dst, keeping the modification time. With fail_if_exists an existing dst is
 // left alone and the copy fails. The destination appears whole or not at all.
+// Only a regular source is copied (a FIFO is refused, never waited on). On failure errno
+// tells why.
 BOOL CopyFileA(const char* src, const char* dst, BOOL fail_if_exists);

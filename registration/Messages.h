@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/CString.h"
+#include "framework/FileProblem.h"
 
 class CWnd;
 
@@ -18,6 +19,18 @@ inline constexpr const char8_t* kFolderHasName = u8"ファイル名称と一致�
 inline constexpr const char8_t* kOverwrite =
     u8"登録先に名称の一致するファイルが既に存在します。\n上書き登録しますか？";
 inline constexpr const char8_t* kCopyFailed = u8"ファイルのコピーに失敗しました。";
+inline constexpr const char8_t* kFileCaption = u8"ファイルアクセスエラー";
+inline constexpr const char8_t* kAccessDenied = u8"ファイルへのアクセスが拒否されました。";
+inline constexpr const char8_t* kNotRegularFile = u8"通常のファイルではないため使用できません。";
+inline constexpr const char8_t* kReadFailed = u8"ファイルの読み込みに失敗しました。";
+inline constexpr const char8_t* kWriteFailed = u8"ファイルの書き込みに失敗しました。";
+inline constexpr const char8_t* kBadName = u8"ファイル名に使用できない文字が含まれています。";
+inline constexpr const char8_t* kCompanionIsRegistered =
+    u8"関連ファイルの名称が登録済みの別のファイルと一致するため上書きできません。";
+
+// The message for a file fault other than a lock held by another user (which is asked about
+// with kLockedByOther).
+const char8_t* MessageFor(afx::FileFault fault);
 
 // An error with OK and the stop icon, owned by parent (or by nobody).
 void ShowError(CWnd* parent, const char8_t* text, const char8_t* caption);

@@ -105,6 +105,8 @@ bool StdDraftFileReader::ReadBytes(std::string& bytes) {
     CString message = "cannot open the catalogue file";
     if (error.m_cause == CFileException::sharingViolation) {
       message += ": another program holds it locked";
+    } else if (error.m_cause == CFileException::notRegularFile) {
+      message += ": not a regular file";
     } else if (error.m_lOsError) {
       message = message + ": " + std::strerror(error.m_lOsError);
     }

@@ -65,7 +65,23 @@ TEST(CFileShare, OpenFailuresReportTheirCause) {
   EXPECT_FALSE(f.Open(dir.File("missing/file"), CFile::modeRead, &error));
   EXPECT_EQ(CFileException::fileNotFound, error.m_cause);
   EXPECT_FALSE(f.Open(dir.Path(), CFile::modeRead, &error));  // a directory is not a file
-  EXPECT_EQ(CFileException::accessDenied, error.m_cause);
+  EXPECT_EQ(CFileException::notRegularFile, error.m_cause);
+  const CString real = dir.File("real.txt");
+  WriteBytes(real, "kept");
+  // Neither a symbolic link, nor a FIFO (never waited on), nor with modeSingleLink a second
+  // name of a file is opened; the file behind them keeps its bytes.
+  ASSERT_EQ(0, symlink(real.GetString(), dir.File("link.txt").GetString()));
+  EXPECT_FALSE(f.Open(dir.File("link.txt"), CFile::modeCreate | CFile::modeWrite, &error));
+  EXPECT_EQ(CFileException::notRegularFile, error.m_cause);
+  ASSERT_EQ(0, mkfifo(dir.File("fifo").GetString(), 0600));
+  EXPECT_FALSE(f.Open(dir.File("fifo"), CFile::modeRead, &error));
+  EXPECT_EQ(CFileException::notRegularFile, error.m_cause);
+  EXPECT_FALSE(f.Open(dir.File("fifo"), CFile::modeWrite, &error));
+  EXPECT_EQ(CFileException::notRegularFile, error.m_cause);
+  ASSERT_EQ(0, link(real.GetString(), dir.File("hard.txt").GetString()));
+  EXPECT_FALSE(f.Open(dir.File("hard.txt"), CFile::modeReadWrite | CFile::modeSingleLink, &error));
+  EXPECT_EQ(CFileException::notRegularFile, error.m_cause);
+  EXPECT_EQ("kept", ReadBytes(real));
   EXPECT_THROW(CFile(dir.File("nope"), CFile::modeRead), CFileException);
 }
 

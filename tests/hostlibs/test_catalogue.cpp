@@ -2,6 +2,7 @@
 // a real temporary folder, and the type selection dialog driven through the in-memory
 // presenter.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <set>
@@ -133,9 +134,15 @@ TEST_F(CatalogueFile, RefusesMissingEmptyAndUnreadableFiles) {
   EXPECT_EQ(0, mgr.Load(Write("empty.txt", "# nothing yet\nfield\t0\tx\n")));
   EXPECT_EQ(dir.File("empty.txt") + ": the catalogue lists no drawing types", mgr.GetLastError());
   EXPECT_EQ(0, mgr.Load(dir.Path()));
-  EXPECT_EQ(dir.Path() + ": cannot open the catalogue file: Is a directory", mgr.GetLastError());
-  EXPECT_EQ(0, mgr.Load("/dev/zero"));  // never ends: refused once past any sane size
-  EXPECT_EQ(CString("/dev/zero: the file is too large for a catalogue"), mgr.GetLastError());
+  EXPECT_EQ(dir.Path() + ": cannot open the catalogue file: not a regular file",
+            mgr.GetLastError());
+  EXPECT_EQ(0, mgr.Load("/dev/zero"));  // a device never ends
+  EXPECT_EQ(CString("/dev/zero: cannot open the catalogue file: not a regular file"),
+            mgr.GetLastError());
+  ASSERT_EQ(0, mkfifo(dir.File("fifo.txt").GetString(), 0600));  // refused, never waited on
+  EXPECT_EQ(0, mgr.Load(dir.File("fifo.txt")));
+  EXPECT_EQ(dir.File("fifo.txt") + ": cannot open the catalogue file: not a regular file",
+            mgr.GetLastError());
   EXPECT_NE(nullptr, mgr.SrchElm("PL"));
   EXPECT_EQ(1, mgr.Load(Write("ok.txt", "field\t0\tx\ntype\t0\t0\tZZ\ty\n")));
   EXPECT_EQ(CString(""), mgr.GetLastError());
