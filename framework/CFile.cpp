@@ -72,7 +72,8 @@ BOOL CFile::Open(const char* file_name, UINT flags, CFileException* error) {
     const int e = errno;
     // ELOOP here means the name itself is a symbolic link (O_NOFOLLOW); ENXIO a FIFO
     // without a reader or a device without its hardware.
-    const int cause = e == ENXIO ? CFileException::notRegularFile : CFileException::CauseFromErrno(e);
+    const int cause =
+        e == ENXIO ? CFileException::notRegularFile : CFileException::CauseFromErrno(e);
     Fill(error, cause, e, name);
     return FALSE;
   }

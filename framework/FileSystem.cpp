@@ -41,13 +41,13 @@ PathKind GetPathKind(const CString& path) {
   return status.m_isDirectory ? PathKind::directory : PathKind::file;
 }
 
-PathLook LookAt(const CString& path) {
+PathLook LookAt(const CString& path, bool follow_link) {
   PathLook look;
   std::string os;
   struct stat st;
   if (!OsPath(path, os)) {
     look.error = EILSEQ;
-  } else if (::lstat(os.c_str(), &st) != 0) {
+  } else if ((follow_link ? ::stat(os.c_str(), &st) : ::lstat(os.c_str(), &st)) != 0) {
     look.error = errno;
   } else {
     look.isRegular = S_ISREG(st.st_mode);
@@ -137,6 +137,13 @@ bool IsPlainFileName(const CString& name) {
   if (name.IsEmpty() || name == "." || name == "..") return false;
   if (name.Bytes().find('\0') != std::string::npos) return false;
   return name.Find('/') < 0 && name.Find('\\') < 0;
+}
+
+bool HasControlCharacter(const CString& name) {
+  for (const char c : name.Bytes()) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+  }
+  return false;
 }
 
 bool MatchFileName(const CString& pattern, const CString& name) {

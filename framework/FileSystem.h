@@ -32,7 +32,7 @@ struct PathLook {
   bool isDirectory = false;
   bool isLink = false;
 };
-PathLook LookAt(const CString& path);
+PathLook LookAt(const CString& path, bool follow_link = false);
 bool GetFileStatus(const CString& path, CFileStatus& status);
 // Creates the directory and every missing one above it; true when it exists afterwards.
 bool CreateDirectories(const CString& path);
@@ -54,6 +54,11 @@ bool ListDirectory(const CString& dir, const std::function<void(const DirEntry&)
 // separator of this system or of Windows, and without a NUL byte. Only such a name can be
 // joined to a folder without leading out of it.
 bool IsPlainFileName(const CString& name);
+
+// Whether name holds a control character (below 0x20, or DEL). In code page 932 no byte of
+// these is ever the second byte of a character. Such a name would break the information
+// file's lines and a terminal's display.
+bool HasControlCharacter(const CString& name);
 
 // Matches a file name against a pattern of '*' and '?', ignoring the case of ASCII letters
 // and walking whole characters. "*.*" matches every name, as on Windows.

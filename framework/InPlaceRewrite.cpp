@@ -54,7 +54,8 @@ std::string ReadAll(int fd, const CString& path) {
   std::string bytes(static_cast<size_t>(st.st_size), '\0');
   size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t n = ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+    const ssize_t n =
+        ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) Throw(errno, path);
     if (n == 0) break;  // shrank meanwhile: what is there is what counts
@@ -67,7 +68,8 @@ std::string ReadAll(int fd, const CString& path) {
 void WriteAll(int fd, std::string_view bytes, const CString& path) {
   size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+    const ssize_t n =
+        ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) Throw(errno, path);
     if (n == 0) Throw(ENOSPC, path);
@@ -180,8 +182,8 @@ void RewriteInPlace(CFile& file, std::string_view contents) {
   try {
     // Room is taken first, so that a full disk stops the rewrite before its first byte.
     if (contents.size() > old_bytes.size() &&
-        ::fallocate(fd, 0, 0, static_cast<off_t>(contents.size())) != 0 &&
-        errno != EOPNOTSUPP && errno != ENOSYS) {
+        ::fallocate(fd, 0, 0, static_cast<off_t>(contents.size())) != 0 && errno != EOPNOTSUPP &&
+        errno != ENOSYS) {
       Throw(errno, path);
     }
     Overwrite(fd, contents, path);

@@ -51,19 +51,12 @@ class CDrawingFile {
   CString ToString() const;
   // Appends the record line to out (no line end).
   void AppendLine(std::string& out) const;
-  // The length of that line in bytes.
-  size_t LineLength() const;
-  // Writes the line at p, which has room for LineLength() bytes; returns its end.
-  char* WriteLine(char* p) const;
   // Reads a record line; 0 when it has fewer than eight fields, leaving the record as it was.
   int Parse(const CString& line);
 
  private:
   friend class CDrawingFolder;
   void SetParentFolder(CDrawingFolder* folder) { parent_ = folder; }
-  // Runs change on the fields and tells the owning folder how far the line's length moved.
-  template <typename Change>
-  int Changing(Change change);
 
   CDrawingFolder* parent_ = nullptr;
   CString name_;

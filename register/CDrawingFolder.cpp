@@ -1,5 +1,7 @@
 #include "register/CDrawingFolder.h"
 
+#include <cerrno>
+
 #include "hostlibs/environ/CEnvironObj.h"
 #include "register/CDrawingFolderInfo.h"
 #include "register/OwnedItems.h"
@@ -73,46 +75,27 @@ int CDrawingFolder::RemoveFolder(int i) {
 }
 
 int CDrawingFolder::FindFolder(const CString& name) const {
-  for (int i = 0; i < folders_->GetCnt(); ++i) {
-    if ((*folders_)[i]->name_.CompareNoCase(name) == 0) return i;
-  }
-  return -1;
+  return owned::FindName(*folders_, name, [](const CDrawingFolder& f) { return f.name_; });
 }
 
 void CDrawingFolder::DeleteFolderALL() {
   owned::DeleteAll(*folders_);
 }
 
-namespace {
-
-// The bytes a record takes in the information file: its line and the CR LF.
-ULONGLONG InfoLineBytes(const CDrawingFile& record) {
-  return record.LineLength() + 2;
-}
-
-}  // namespace
-
 CDrawingFile* CDrawingFolder::AddFile(const CDrawingFile& file) {
-  CDrawingFile* record = owned::AppendNew(*files_, [&] { return Adopted(file.Clone()); });
-  recordBytes_ += InfoLineBytes(*record);
-  return record;
+  return owned::AppendNew(*files_, [&] { return Adopted(file.Clone()); });
 }
 
 int CDrawingFolder::RemoveFile(int i) {
-  if (i >= 0 && i < files_->GetCnt()) recordBytes_ -= InfoLineBytes(*(*files_)[i]);
   return owned::RemoveAt(*files_, i);
 }
 
 int CDrawingFolder::FindFile(const CString& name, int kind) const {
-  for (int i = 0; i < files_->GetCnt(); ++i) {
-    if ((*files_)[i]->Name(kind).CompareNoCase(name) == 0) return i;
-  }
-  return -1;
+  return owned::FindName(*files_, name, [kind](const CDrawingFile& f) { return f.Name(kind); });
 }
 
 void CDrawingFolder::DeleteFileALL() {
   owned::DeleteAll(*files_);
-  recordBytes_ = 0;
 }
 
 int CDrawingFolder::LoadSubFolders(const CEnvironObj& env, const CString& path) {
@@ -142,6 +125,13 @@ CDrawingFile* CDrawingFolder::AddLoadFile(const CEnvironObj& env, const CDrawing
   if (!afx::IsPlainFileName(name) || name.CompareNoCase(kInfoFileName) == 0) return nullptr;
   CString path = GetFolderPath(env);
   env.AddFileName(path, name);
-  if (env.IsExist(path) != 0) return nullptr;
+  // Only a file certainly gone (or a folder in its place) loses its record; a failure to
+  // look, such as a read error or a stale network handle, fails the whole load instead.
+  const afx::PathLook look = afx::LookAt(path);
+  if (look.error == ENOENT || (look.error == 0 && look.isDirectory)) return nullptr;
+  // A name this system cannot spell exactly (written by a Windows user's copy) is kept: it
+  // may well name a file that is there.
+  if (look.error != 0 && look.error != EILSEQ)
+    throw CFileException(CFileException::hardIO, look.error, path);
   return AddFile(file);
 }

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "framework/CString.h"
+#include "framework/FileProblem.h"
 #include "register/CDrawingFile.h"
 #include "register/TVector.h"
 
@@ -40,7 +42,8 @@ class CDrawingFolder {
   const CDrawingFolder* GetFolder(int i) const { return (*folders_)[i]; }
   CDrawingFolder* AddFolder(const CDrawingFolder& folder);
   int RemoveFolder(int i);
-  // Index of the first sub-folder with this name, ignoring case; -1 if none.
+  // Index of the sub-folder with exactly this name, else of the first whose name differs
+  // only in letter case; -1 if none.
   int FindFolder(const CString& name) const;
   void DeleteFolderALL();
 
@@ -49,22 +52,36 @@ class CDrawingFolder {
   const CDrawingFile* GetFile(int i) const { return (*files_)[i]; }
   CDrawingFile* AddFile(const CDrawingFile& file);
   int RemoveFile(int i);
-  // The size in bytes of the information file the current records make.
-  ULONGLONG GetInfoFileSize() const { return recordBytes_; }
-  // Index of the first record whose Name(kind) equals name ignoring case; -1 if none.
+  // Index of the record whose Name(kind) is exactly name, else of the first that differs only
+  // in letter case; -1 if none.
   int FindFile(const CString& name, int kind) const;
   void DeleteFileALL();
 
   // Rebuilds the sub-folder tree from the directory path; the file list is emptied.
   int LoadSubFolders(const CEnvironObj& env, const CString& path);
-  // Reloads the records from the information file, taking the lock for the read.
+  // Reloads the records from the information file, taking the lock for the read. 0 when the
+  // lock could not be taken or any record could not be read: the records are then emptied,
+  // and GetLastProblem says why. A record whose file is gone (and only when certainly gone)
+  // is left out; a line that is no record is left out and its number kept.
   int LoadFiles(const CEnvironObj& env, int keepLock);
-  // Rewrites the information file whole, in place.
+  // Rewrites the information file whole, in place and crash-safe (through a journal). 0 when
+  // it failed; the file then keeps the records it had, and GetLastProblem says why.
   int SaveFiles(const CEnvironObj& env);
 
   int IsLockFolder() const;
+  // Takes the edit lock, creating an empty information file when there is none. Finishes or
+  // sets aside a journal a killed save left, and removes copies a killed copy left. 0 when it
+  // cannot; GetLastProblem tells a lock held by another user from every other cause.
   int LockFolder(const CEnvironObj& env);
   int UnLockFolder();
+
+  // Why the last LockFolder, LoadFiles or SaveFiles failed.
+  const afx::FileProblem& GetLastProblem() const { return problem_; }
+  // The line numbers (from 1) of the lines the last load could not read as records.
+  const std::vector<int>& GetUnreadLines() const { return unreadLines_; }
+  // Whether taking the lock found a journal that another program's save had overtaken and
+  // set it aside as "FOLDERINF.$$$.journal.stale".
+  bool StaleJournalSetAside() const { return staleJournal_; }
 
  protected:
   void SetParentFolder(CDrawingFolder* folder) { parent_ = folder; }
@@ -80,18 +97,21 @@ class CDrawingFolder {
   }
   CString InfoFilePath(const CEnvironObj& env) const;
   void ReadRecords(const CEnvironObj& env);
-  friend class CDrawingFile;
-  // A record of this folder changed its line from before to after bytes.
-  void RecordLineChanged(size_t before, size_t after) { recordBytes_ += after - before; }
-  int WriteRecords(CFile& file, bool check_linked);
-  int CloseAfterWriting(CStdioFile& file);
+  std::string RecordText() const;
+  int WriteRecords(CFile& file);
   int CreateInfoFile(const CEnvironObj& env);
+  int OpenInfoFile(const CEnvironObj& env);
+  void RemoveStaleCopies(const CEnvironObj& env) const;
+  int Failed(const afx::FileProblem& problem);
 
   CDrawingFolder* parent_ = nullptr;
   CString name_;
   TVector<CDrawingFolder*>* folders_;
   TVector<CDrawingFile*>* files_;
   CDrawingFolderInfo* info_;
-  // Kept with every change of the records, each line with its CR LF.
-  ULONGLONG recordBytes_ = 0;
+  afx::FileProblem problem_;
+  std::vector<int> unreadLines_;
+  bool staleJournal_ = false;
+  // The last load failed part-way: what is held is not the folder's list and is never saved.
+  bool loadFailed_ = false;
 };

@@ -1,18 +1,79 @@
 // The folder information file and the edit lock of a drawing folder.
+#include <cerrno>
 #include <new>
 #include <string>
-#include <vector>
 
+#include "framework/InPlaceRewrite.h"
 #include "hostlibs/environ/CEnvironObj.h"
 #include "register/CDrawingFolder.h"
 #include "register/CDrawingFolderInfo.h"
 
 namespace {
 
-constexpr UINT kLockFlags = CFile::modeReadWrite | CFile::shareExclusive | CFile::typeText;
-// The file is not truncated on opening: it keeps its lines until the new ones are sure to fit.
-constexpr UINT kSaveFlags = CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite |
-                            CFile::shareExclusive | CFile::typeText;
+// The information file must be a regular file with one name: a link, or a second name of a
+// file elsewhere, would lead the rewrite outside the register.
+constexpr UINT kLockFlags =
+    CFile::modeReadWrite | CFile::shareExclusive | CFile::typeText | CFile::modeSingleLink;
+// The file is not truncated on opening: it keeps its lines until the new ones are written.
+constexpr UINT kSaveFlags = kLockFlags | CFile::modeCreate | CFile::modeNoTruncate;
+
+// No record line comes near this; a longer one is damage, and is not held in memory whole.
+constexpr size_t kMaxLineBytes = 64 * 1024;
+
+// Splits the information file's bytes into lines ending in CR LF, LF or a lone CR, as
+// editors on either system leave them; a UTF-8 byte order mark before the first is skipped.
+class LineSplitter {
+ public:
+  template <typename OnLine>
+  void Feed(std::string_view bytes, OnLine on_line) {
+    for (const char c : bytes) {
+      if (at_start_ && Bom(c)) continue;
+      if (after_cr_ && c == '\n') {
+        after_cr_ = false;
+        continue;
+      }
+      after_cr_ = c == '\r';
+      if (c == '\r' || c == '\n') {
+        End(on_line);
+      } else if (line_.size() < kMaxLineBytes) {
+        line_.push_back(c);
+      } else {
+        overlong_ = true;
+      }
+    }
+  }
+  template <typename OnLine>
+  void Finish(OnLine on_line) {
+    if (!line_.empty() || overlong_) End(on_line);
+  }
+
+ private:
+  bool Bom(char c) {
+    static constexpr char kBom[] = "\xEF\xBB\xBF";
+    if (bom_seen_ < 3 && c == kBom[bom_seen_]) {
+      ++bom_seen_;
+      at_start_ = bom_seen_ < 3;
+      return true;
+    }
+    at_start_ = false;
+    line_.append(kBom, bom_seen_);  // the start of a line that merely looked like a mark
+    return false;
+  }
+  template <typename OnLine>
+  void End(OnLine on_line) {
+    at_start_ = false;
+    on_line(++number_, overlong_ ? std::string_view() : std::string_view(line_), overlong_);
+    line_.clear();
+    overlong_ = false;
+  }
+
+  std::string line_;
+  int number_ = 0;
+  size_t bom_seen_ = 0;
+  bool at_start_ = true;
+  bool after_cr_ = false;
+  bool overlong_ = false;
+};
 
 }  // namespace
 
@@ -20,11 +81,39 @@ int CDrawingFolder::IsLockFolder() const {
   return info_->File().IsOpen() ? 1 : 0;
 }
 
+int CDrawingFolder::Failed(const afx::FileProblem& problem) {
+  problem_ = problem;
+  return 0;
+}
+
 int CDrawingFolder::LockFolder(const CEnvironObj& env) {
   if (IsLockFolder()) return 1;
-  const CString path = InfoFilePath(env);
-  if (env.IsExist(path) < 0 && !CreateInfoFile(env)) return 0;
-  return info_->File().Open(path, kLockFlags) ? 1 : 0;
+  problem_ = {};
+  staleJournal_ = false;
+  const afx::PathLook look = afx::LookAt(InfoFilePath(env));
+  if (look.error == ENOENT) {
+    if (!CreateInfoFile(env)) return 0;
+  } else if (look.error != 0) {
+    return Failed({afx::FileFault::readError, look.error, InfoFilePath(env)});
+  }
+  if (!OpenInfoFile(env)) return 0;
+  RemoveStaleCopies(env);
+  return 1;
+}
+
+// Opens the file for the lock and finishes or sets aside a save that a killed process left.
+int CDrawingFolder::OpenInfoFile(const CEnvironObj& env) {
+  CStdioFile& file = info_->File();
+  CFileException error(CFileException::none, 0, CString());
+  if (!file.Open(InfoFilePath(env), kLockFlags, &error))
+    return Failed(afx::ProblemOf(error, false));
+  try {
+    staleJournal_ = afx::RecoverJournal(file) == afx::JournalOutcome::setAside;
+  } catch (const CFileException& e) {
+    file.Abort();
+    return Failed(afx::ProblemOf(e, true));
+  }
+  return 1;
 }
 
 // Writes the list into a new information file. Only a file that is really new is written: of
@@ -34,9 +123,22 @@ int CDrawingFolder::CreateInfoFile(const CEnvironObj& env) {
   CStdioFile file;
   CFileException error(CFileException::none, 0, CString());
   if (!file.Open(InfoFilePath(env), kSaveFlags | CFile::modeCreateNew, &error)) {
-    return error.m_cause == CFileException::fileExists ? 1 : 0;
+    if (error.m_cause == CFileException::fileExists) return 1;
+    return Failed(afx::ProblemOf(error, true));
   }
-  return CloseAfterWriting(file);
+  return WriteRecords(file);
+}
+
+// The lock means that whoever wrote a temporary copy here is gone: its copy never took its
+// name and never will.
+void CDrawingFolder::RemoveStaleCopies(const CEnvironObj& env) const {
+  const CString folder = GetFolderPath(env);
+  afx::ListDirectory(folder, [&](const afx::DirEntry& e) {
+    if (e.isDirectory || e.name.Find(afx::kCopyTempPrefix) != 0) return;
+    CString path = folder;
+    env.AddFileName(path, e.name);
+    afx::RemoveFile(path);
+  });
 }
 
 int CDrawingFolder::UnLockFolder() {
@@ -52,80 +154,73 @@ void CDrawingFolder::ReadRecords(const CEnvironObj& env) {
   CStdioFile& file = info_->File();
   file.SeekToBegin();
   DeleteFileALL();
-  CString line;
-  while (file.ReadString(line)) {
+  unreadLines_.clear();
+  const auto on_line = [&](int number, std::string_view line, bool overlong) {
     CDrawingFile record;
-    if (record.Parse(line)) AddLoadFile(env, record);
+    if (overlong || !record.Parse(CString(line))) {
+      unreadLines_.push_back(number);
+    } else {
+      AddLoadFile(env, record);
+    }
+  };
+  LineSplitter lines;
+  std::string chunk(64 * 1024, '\0');
+  while (const UINT got = file.Read(chunk.data(), static_cast<UINT>(chunk.size()))) {
+    lines.Feed(std::string_view(chunk.data(), got), on_line);
   }
+  lines.Finish(on_line);
 }
 
 int CDrawingFolder::LoadFiles(const CEnvironObj& env, int keepLock) {
   const bool was_locked = IsLockFolder();
   if (!was_locked && !LockFolder(env)) return 0;
+  problem_ = {};
   int result = 1;
   try {
     ReadRecords(env);
-  } catch (const CException&) {
-    result = 0;
+  } catch (const CFileException& e) {
+    result = Failed(afx::ProblemOf(e, false));
+  } catch (const std::bad_alloc&) {
+    result = Failed({afx::FileFault::readError, ENOMEM, InfoFilePath(env)});
   }
+  // Half a list must never be taken for the list: a save of it would lose the rest.
+  loadFailed_ = result == 0;
+  if (loadFailed_) DeleteFileALL();
   if (!was_locked && !keepLock) UnLockFolder();
   return result;
 }
 
-// Rewrites the file from its start. Room for the new lines is reserved first, so a full disk
-// fails before a byte of the old list is overwritten. The lines go out through one small
-// buffer: a list of a hundred thousand records would otherwise need megabytes of fresh
-// memory at every save.
-int CDrawingFolder::WriteRecords(CFile& file, bool check_linked) {
-  // A held file whose directory was removed would take the lines into nowhere.
-  if (check_linked && !file.IsLinked()) return 0;
-  constexpr size_t kChunk = 64 * 1024;
+std::string CDrawingFolder::RecordText() const {
+  std::string text;
+  for (int i = 0; i < files_->GetCnt(); ++i) {
+    (*files_)[i]->AppendLine(text);
+    text += "\r\n";
+  }
+  return text;
+}
+
+int CDrawingFolder::WriteRecords(CFile& file) {
   try {
-    std::vector<char> chunk(kChunk);
-    size_t used = 0;
-    ULONGLONG written = 0;
-    const auto flush = [&] {
-      file.Write(chunk.data(), static_cast<UINT>(used));
-      written += used;
-      used = 0;
-    };
-    file.Reserve(recordBytes_);
-    file.SeekToBegin();
-    for (int i = 0; i < files_->GetCnt(); ++i) {
-      const CDrawingFile& record = *(*files_)[i];
-      const size_t length = record.LineLength() + 2;
-      if (used + length > chunk.size()) flush();
-      if (length > chunk.size()) chunk.resize(length);  // a line longer than any chunk
-      char* end = record.WriteLine(chunk.data() + used);
-      *end++ = '\r';
-      *end = '\n';
-      used += length;
-    }
-    flush();
-    file.SetLength(written);
-    file.Flush();
-  } catch (const CException&) {
-    return 0;
+    // A held file whose directory was removed would take the lines into nowhere.
+    if (!file.IsLinked())
+      throw CFileException(CFileException::fileNotFound, ENOENT, file.GetFilePath());
+    afx::RewriteInPlace(file, RecordText());
+  } catch (const CFileException& e) {
+    return Failed(afx::ProblemOf(e, true));
   } catch (const std::bad_alloc&) {
-    return 0;
+    return Failed({afx::FileFault::writeError, ENOMEM, file.GetFilePath()});
   }
   return 1;
 }
 
-int CDrawingFolder::CloseAfterWriting(CStdioFile& file) {
-  const int result = WriteRecords(file, false);
-  try {
-    file.Close();
-  } catch (const CException&) {
-    file.Abort();
-    return 0;
-  }
-  return result;
-}
-
 int CDrawingFolder::SaveFiles(const CEnvironObj& env) {
-  if (IsLockFolder()) return WriteRecords(info_->File(), true);
+  problem_ = {};
+  if (loadFailed_) {
+    return Failed({afx::FileFault::readError, EIO, InfoFilePath(env)});
+  }
+  if (IsLockFolder()) return WriteRecords(info_->File());
   CStdioFile file;
-  if (!file.Open(InfoFilePath(env), kSaveFlags)) return 0;
-  return CloseAfterWriting(file);
+  CFileException error(CFileException::none, 0, CString());
+  if (!file.Open(InfoFilePath(env), kSaveFlags, &error)) return Failed(afx::ProblemOf(error, true));
+  return WriteRecords(file);
 }

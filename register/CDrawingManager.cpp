@@ -23,6 +23,10 @@ const CEnvironObj* CDrawingManager::GetEnvObj() const {
   return info_->env;
 }
 
+const afx::FileProblem& CDrawingManager::GetLastProblem() const {
+  return info_->problem;
+}
+
 const CEnvironObj& CDrawingManager::Env() const {
   return *info_->env;
 }
@@ -79,10 +83,8 @@ const CDrawingFolder* CDrawingManager::FindFolder(const CString& path) const {
   const CDrawingFolder* folder = nullptr;
   for (int i = 0; i < components.GetSize(); ++i) {
     if (!folder) {
-      int found = -1;
-      for (int t = 0; t < GetFolderCount() && found < 0; ++t) {
-        if (GetFolder(t)->Name().CompareNoCase(components[i]) == 0) found = t;
-      }
+      const int found = owned::FindName(*info_->folders_, components[i],
+                                        [](const CDrawingFolder& f) { return f.Name(); });
       if (found < 0) return nullptr;
       folder = GetFolder(found);
     } else {

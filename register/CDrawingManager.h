@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/CString.h"
+#include "framework/FileProblem.h"
 #include "register/CDrawingFile.h"
 #include "register/CDrawingFolder.h"
 
@@ -49,6 +50,10 @@ class CDrawingManager {
   // The same, with the name fields preset from info (info.path is the source).
   int EntryFile(const DrawingEntryFileInfo& info, const CString& dst_folder, CStdDraftMgr* draft,
                 CWnd* parent);
+
+  // Why the last EntryFile failed, where a file was at fault (the path and the system's
+  // reason, for the host to show beside the message box).
+  const afx::FileProblem& GetLastProblem() const;
 
   // Sets record's source file name, and its name fields when name already follows the
   // deliverable naming rule (any letter case) with a type code the catalogue knows.

@@ -25,5 +25,6 @@ class CDrawingManagerInfo {
   }
 
   const CEnvironObj* env = nullptr;
+  afx::FileProblem problem;
   TVector<CDrawingFolder*>* folders_;
 };

@@ -2,6 +2,7 @@
 // operations on such a vector delete what they remove.
 #pragma once
 
+#include "framework/CString.h"
 #include "register/TVector.h"
 
 namespace owned {
@@ -29,6 +30,20 @@ T* AppendNew(TVector<T*>& items, Make make) {
   T* item = make();
   items.Append(item);
   return item;
+}
+
+// Index of the first element whose name(item) is exactly name, else of the first whose name
+// differs only in letter case; -1 if none. Sibling names may differ only in case on a
+// case-sensitive file system, and the exact one is the one meant.
+template <typename T, typename NameOf>
+int FindName(const TVector<T*>& items, const CString& name, NameOf name_of) {
+  int folded = -1;
+  for (int i = 0; i < items.GetCnt(); ++i) {
+    const CString own = name_of(*items[i]);
+    if (own == name) return i;
+    if (folded < 0 && own.CompareNoCase(name) == 0) folded = i;
+  }
+  return folded;
 }
 
 }  // namespace owned

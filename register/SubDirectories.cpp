@@ -2,6 +2,7 @@
 
 #include "framework/CFileFind.h"
 #include "hostlibs/environ/CEnvironObj.h"
+#include "register/CDrawingFolder.h"
 
 void ForEachSubDirectory(
     const CEnvironObj& env, const CString& path,
@@ -12,6 +13,10 @@ void ForEachSubDirectory(
   BOOL more = find.FindFile(pattern);
   while (more) {
     more = find.FindNextFile();
-    if (find.IsDirectory() && !find.IsDots()) visit(find.GetFileName(), find.GetFilePath());
+    // A directory named like the information file is its parent's damage, not a folder.
+    if (find.IsDirectory() && !find.IsDots() &&
+        find.GetFileName() != CDrawingFolder::kInfoFileName) {
+      visit(find.GetFileName(), find.GetFilePath());
+    }
   }
 }

@@ -1,5 +1,7 @@
 #include "registration/Companions.h"
 
+#include <cerrno>
+
 #include "framework/FileSystem.h"
 #include "hostlibs/environ/CEnvironObj.h"
 #include "hostlibs/sxf/CSxfImageName.h"
@@ -47,17 +49,24 @@ CStringArray CompanionFiles(const CEnvironObj& env, const CString& src_path) {
   return names;
 }
 
-bool CopyCompanions(const CEnvironObj& env, const CString& src_path, const CString& dst_folder) {
-  const CStringArray names = CompanionFiles(env, src_path);
+bool CopyCompanions(const CEnvironObj& env, const CString& src_path, const CStringArray& names,
+                    const CString& dst_folder, CString& failed) {
   const CString src_folder = env.GetDirNameFromRelativePath(src_path);
   for (int i = 0; i < names.GetSize(); ++i) {
-    // Names come from the drawing's contents: only plain names of its own folder are copied.
-    if (!afx::IsPlainFileName(names[i])) return false;
     CString from = src_folder;
     CString to = dst_folder;
     env.AddFileName(from, names[i]);
     env.AddFileName(to, names[i]);
-    if (!CopyFileA(from, to, FALSE)) return false;
+    // Names come from the drawing's contents: only plain names of its own folder are copied.
+    if (!afx::IsPlainFileName(names[i]) || afx::HasControlCharacter(names[i])) {
+      failed = to;
+      errno = EINVAL;
+      return false;
+    }
+    if (!CopyFileA(from, to, FALSE)) {
+      failed = to;
+      return false;
+    }
   }
   return true;
 }

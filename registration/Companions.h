@@ -14,8 +14,10 @@ bool IsSxfDrawing(const CEnvironObj& env, const CString& name);
 // The companions of src_path, names relative to its folder: the .SAF file when it exists,
 // then the raster files. Empty for a file that is no SXF drawing.
 CStringArray CompanionFiles(const CEnvironObj& env, const CString& src_path);
-// Copies the companions into dst_folder, in order; false at the first failure (those copied
-// before it stay).
-bool CopyCompanions(const CEnvironObj& env, const CString& src_path, const CString& dst_folder);
+// Copies the companions names (from CompanionFiles) of src_path into dst_folder, in order;
+// false at the first failure, whose destination path goes to failed and whose cause stays in
+// errno (those copied before it stay).
+bool CopyCompanions(const CEnvironObj& env, const CString& src_path, const CStringArray& names,
+                    const CString& dst_folder, CString& failed);
 
 }  // namespace registration

@@ -1,5 +1,7 @@
 // Registering one file: lock the destination folder, let the user set the name fields, copy
 // the drawing with its companion files, record it and rewrite the folder information file.
+#include <cerrno>
+
 #include "dialogs/CSingleSettingDialog.h"
 #include "framework/FileSystem.h"
 #include "hostlibs/environ/CEnvironObj.h"
@@ -7,6 +9,7 @@
 #include "hostlibs/stddraft/CStdDraftMgr.h"
 #include "module/Module.h"
 #include "register/CDrawingManager.h"
+#include "register/CDrawingManagerInfo.h"
 #include "registration/Companions.h"
 #include "registration/DrawingEntryFileInfo.h"
 #include "registration/Messages.h"
@@ -45,21 +48,73 @@ void CDrawingManager::SetInfoFromFileName(const CString& name, CDrawingFile& rec
   record.SetTypeInfo({element->GetFieldNo(), element->GetNo(), code});
 }
 
+namespace {
+
+// Shows the message for a failed step and keeps what the host needs to tell the user which
+// file it was and why.
+int Refuse(afx::FileProblem& kept, const afx::FileProblem& problem, CWnd* parent,
+           const char8_t* text) {
+  kept = problem;
+  ShowError(parent, text, kEntryCaption);
+  return 0;
+}
+
+// A registered file is a plain regular file with a name the information file can hold.
+int CheckSource(const CString& src_path, const CString& src_name, afx::FileProblem& kept,
+                CWnd* parent) {
+  if (afx::HasControlCharacter(src_name)) {
+    return Refuse(kept, {afx::FileFault::badName, EINVAL, src_path}, parent, kBadName);
+  }
+  const afx::PathLook look = afx::LookAt(src_path, true);
+  if (look.error != 0 && look.error != ENOENT) {
+    return Refuse(kept, {afx::FileFault::readError, look.error, src_path}, parent, kReadFailed);
+  }
+  if (look.error == 0 && !look.isRegular) {
+    return Refuse(kept, {afx::FileFault::notRegular, EINVAL, src_path}, parent, kNotRegularFile);
+  }
+  return 1;
+}
+
+// The companions may not overwrite the file of another record of the folder.
+int CheckCompanions(const CDrawingFolder& folder, const CString& dst_dir, const CStringArray& names,
+                    afx::FileProblem& kept, CWnd* parent) {
+  for (int i = 0; i < names.GetSize(); ++i) {
+    if (folder.FindFile(names[i], 1) < 0) continue;
+    CString path = dst_dir;
+    path += kPathSeparator;
+    path += names[i];
+    return Refuse(kept, {afx::FileFault::writeError, EEXIST, path}, parent, kCompanionIsRegistered);
+  }
+  return 1;
+}
+
+}  // namespace
+
 template <typename Fill>
 int CDrawingManager::Entry(const CString& src_path, const CString& dst_folder, CStdDraftMgr* draft,
                            CWnd* parent, Fill fill) {
   const CEnvironObj& env = Env();
+  afx::FileProblem& problem = info_->problem;
+  problem = {};
   const CString src_name = env.GetFileNameFromRelativePath(src_path);
-  if (src_name.IsEmpty()) return 0;
+  if (src_name.IsEmpty() || !CheckSource(src_path, src_name, problem, parent)) return 0;
   CDrawingFolder* folder = FindFolder(dst_folder);
   if (!folder) {
     ShowError(parent, kNoFolder, kEntryCaption);
     return 0;
   }
   RegistrationLock lock(*folder, env, parent);
-  if (!lock.Held()) return 0;
-  folder->LoadFiles(env, 0);
-  CString dst_path = dst_folder;
+  if (!lock.Held()) {
+    problem = folder->GetLastProblem();
+    return 0;
+  }
+  if (!folder->LoadFiles(env, 0)) {
+    return Refuse(problem, folder->GetLastProblem(), parent,
+                  MessageFor(folder->GetLastProblem().fault));
+  }
+  // The file goes where the folder that records it is, whatever case the caller spelled.
+  const CString dst_dir = folder->GetFolderPath(env);
+  CString dst_path = dst_dir;
   env.AddFileName(dst_path, src_name);
   const int exists = env.IsExist(dst_path);
   if (exists > 0) {
@@ -69,23 +124,33 @@ int CDrawingManager::Entry(const CString& src_path, const CString& dst_folder, C
   if (exists == 0 && Ask(parent, kOverwrite, kOverwriteCaption) != IDYES) return 0;
   CDrawingFile work;
   fill(src_name, work);
-  CDrawingFile* registered = exists == 0 ? FindFile(dst_path) : nullptr;
-  if (registered) work = *registered;
+  const int at = exists == 0 ? folder->FindFile(src_name, 1) : -1;
+  if (at >= 0) work = *folder->GetFile(at);
   {
     CSetInstance guard(drawreg::ResourceModule());
     CSingleSettingDialog dialog(&work, folder, &env, draft, parent);
     if (dialog.DoModal() != IDOK) return 0;
   }
-  if (!CopyCompanions(env, src_path, dst_folder) || !CopyFileA(src_path, dst_path, FALSE)) {
-    ShowError(parent, kCopyFailed, kEntryCaption);
-    return 0;
+  const CStringArray companions = CompanionFiles(env, src_path);
+  if (!CheckCompanions(*folder, dst_dir, companions, problem, parent)) return 0;
+  CString failed;
+  if (!CopyCompanions(env, src_path, companions, dst_dir, failed)) {
+    return Refuse(problem, {afx::FileFault::writeError, errno, failed}, parent, kCopyFailed);
   }
-  if (registered) {
-    *registered = work;
+  if (!CopyFileA(src_path, dst_path, FALSE)) {
+    return Refuse(problem, {afx::FileFault::writeError, errno, dst_path}, parent, kCopyFailed);
+  }
+  if (at >= 0) {
+    *folder->GetFile(at) = work;
   } else {
     folder->AddFile(work);
   }
-  folder->SaveFiles(env);
+  if (!folder->SaveFiles(env)) {
+    // A new copy that no record lists would lie in the register unseen.
+    if (exists != 0) afx::RemoveFile(dst_path);
+    return Refuse(problem, folder->GetLastProblem(), parent,
+                  MessageFor(folder->GetLastProblem().fault));
+  }
   return 1;
 }
 

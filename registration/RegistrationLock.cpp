@@ -11,6 +11,12 @@ RegistrationLock::RegistrationLock(CDrawingFolder& folder, const CEnvironObj& en
     return;
   }
   while (!folder.LockFolder(env)) {
+    // Only a lock held by another user passes with time; every other cause is told as it is.
+    const afx::FileFault fault = folder.GetLastProblem().fault;
+    if (fault != afx::FileFault::locked) {
+      registration::ShowError(parent, registration::MessageFor(fault), registration::kFileCaption);
+      return;
+    }
     if (registration::Ask(parent, registration::kLockedByOther, registration::kLockCaption) !=
         IDYES) {
       return;

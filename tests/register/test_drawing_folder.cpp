@@ -37,43 +37,6 @@ TEST_F(FolderFixture, SavesOneCrLfLineARecordInListOrder) {
   EXPECT_EQ("", InfoBytes());  // no files: an empty file
 }
 
-TEST_F(FolderFixture, KnowsTheSizeOfItsInformationFileThroughEveryChange) {
-  // A save reserves this many bytes before it overwrites the old list: a size short of the
-  // truth would let a full disk cut the list.
-  const auto expect_saved_size = [&](const char* after) {
-    ASSERT_EQ(1, folder.SaveFiles(reg.env));
-    EXPECT_EQ(InfoBytes().size(), folder.GetInfoFileSize()) << after;
-  };
-  expect_saved_size("nothing");
-  folder.AddFile(TestRegister::Record("a.dwg"));
-  folder.AddFile(TestRegister::Record("b.dwg"));
-  folder.AddFile(TestRegister::Record("c.dwg"));
-  expect_saved_size("adding");
-  CDrawingFile& b = *folder.GetFile(1);
-  b.Name(CString(u8"長い名前の図面.P21"));
-  b.SetTypeInfo({12, 345, "PL"});
-  b.Page("7");
-  b.Life("D");
-  expect_saved_size("setters");
-  b.Page("x");  // refused: nothing changes
-  b = TestRegister::Record("bb.dwg");
-  expect_saved_size("assignment");
-  ASSERT_EQ(1, folder.GetFile(0)->Parse(CString("long-name.dwg\tS\t0\t-1\t-1\t\t001\t0\t")));
-  expect_saved_size("parse");
-  ASSERT_EQ(1, folder.RemoveFile(2));
-  ASSERT_EQ(0, folder.RemoveFile(5));
-  expect_saved_size("removing");
-  CDrawingFolder copy;
-  copy = folder;
-  EXPECT_EQ(folder.GetInfoFileSize(), copy.GetInfoFileSize());
-  reg.MakeFile("A/long-name.dwg");
-  ASSERT_EQ(1, folder.LoadFiles(reg.env, 0));
-  EXPECT_EQ(1, folder.GetFileCount());
-  expect_saved_size("loading");
-  folder.DeleteFileALL();
-  EXPECT_EQ(0u, folder.GetInfoFileSize());
-}
-
 TEST_F(FolderFixture, LoadSkipsUnparsableMissingDirectoryAndEscapingRecords) {
   reg.MakeFile("A/b.dwg");
   reg.MakeFile("A/c.P21");
