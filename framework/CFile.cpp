@@ -1,5 +1,7 @@
 #include "framework/CFile.h"
 
+#include "framework/SystemCalls.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -109,7 +111,7 @@ UINT CFile::Read(void* buffer, UINT count) {
   char* out = static_cast<char*>(buffer);
   UINT done = 0;
   while (done < count) {
-    const ssize_t n = ::read(m_hFile, out + done, count - done);
+    const ssize_t n = afx::Sys().read(m_hFile, out + done, count - done);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) ThrowErrno(errno);
     if (n == 0) break;

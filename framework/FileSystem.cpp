@@ -9,6 +9,7 @@
 #include <string>
 
 #include "framework/Mbcs.h"
+#include "framework/SystemCalls.h"
 
 namespace afx {
 
@@ -47,7 +48,7 @@ PathLook LookAt(const CString& path, bool follow_link) {
   struct stat st;
   if (!OsPath(path, os)) {
     look.error = EILSEQ;
-  } else if ((follow_link ? ::stat(os.c_str(), &st) : ::lstat(os.c_str(), &st)) != 0) {
+  } else if ((follow_link ? ::stat(os.c_str(), &st) : Sys().lstat(os.c_str(), &st)) != 0) {
     look.error = errno;
   } else {
     look.isRegular = S_ISREG(st.st_mode);

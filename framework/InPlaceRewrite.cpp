@@ -1,5 +1,7 @@
 #include "framework/InPlaceRewrite.h"
 
+#include "framework/SystemCalls.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -55,7 +57,7 @@ std::string ReadAll(int fd, const CString& path) {
   size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n =
-        ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        Sys().pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) Throw(errno, path);
     if (n == 0) break;  // shrank meanwhile: what is there is what counts
@@ -69,7 +71,7 @@ void WriteAll(int fd, std::string_view bytes, const CString& path) {
   size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n =
-        ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        Sys().pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) Throw(errno, path);
     if (n == 0) Throw(ENOSPC, path);
@@ -180,10 +182,11 @@ void RewriteInPlace(CFile& file, std::string_view contents) {
   const CString journal = JournalPath(path);
   WriteJournal(journal, st.st_mode & 0666, JournalBytes(old_bytes, contents));
   try {
-    // Room is taken first, so that a full disk stops the rewrite before its first byte.
+    // Room is taken first, so that a full disk stops the rewrite before its first byte. The
+    // size stays: what the file holds meanwhile is still the old contents or their rewrite.
     if (contents.size() > old_bytes.size() &&
-        ::fallocate(fd, 0, 0, static_cast<off_t>(contents.size())) != 0 && errno != EOPNOTSUPP &&
-        errno != ENOSYS) {
+        ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(contents.size())) != 0 &&
+        errno != EOPNOTSUPP && errno != ENOSYS) {
       Throw(errno, path);
     }
     Overwrite(fd, contents, path);

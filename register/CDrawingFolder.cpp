@@ -128,7 +128,10 @@ CDrawingFile* CDrawingFolder::AddLoadFile(const CEnvironObj& env, const CDrawing
   // Only a file certainly gone (or a folder in its place) loses its record; a failure to
   // look, such as a read error or a stale network handle, fails the whole load instead.
   const afx::PathLook look = afx::LookAt(path);
-  if (look.error == ENOENT || (look.error == 0 && look.isDirectory)) return nullptr;
+  // A name too long for this system cannot be there either.
+  if (look.error == ENOENT || look.error == ENAMETOOLONG || (look.error == 0 && look.isDirectory)) {
+    return nullptr;
+  }
   // A name this system cannot spell exactly (written by a Windows user's copy) is kept: it
   // may well name a file that is there.
   if (look.error != 0 && look.error != EILSEQ)

@@ -1,0 +1,12 @@
+#include "framework/SystemCalls.h"
+
+#include <unistd.h>
+
+namespace afx {
+
+SystemCalls& Sys() {
+  static SystemCalls calls{::read, ::pread, ::pwrite, ::lstat};
+  return calls;
+}
+
+}  // namespace afx
