@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <string>
+#include <utility>
 
 #include "framework/SystemCalls.h"
 
@@ -75,6 +76,34 @@ class LookFault {
   LookFault(const LookFault&) = delete;
   LookFault& operator=(const LookFault&) = delete;
   ~LookFault() { afx::Sys() = saved_; }
+
+ private:
+  afx::SystemCalls saved_;
+};
+
+// One rewrite of a file whose path ends in suffix fails with EIO after `after` bytes; the
+// writes after it (an undo) succeed.
+class WriteFaultOnce {
+ public:
+  WriteFaultOnce(const std::string& suffix, size_t after) : saved_(afx::Sys()) {
+    Armed() = {suffix, after, EIO};
+    afx::Sys().pwrite = [](int fd, const void* buffer, size_t count, off_t offset) -> ssize_t {
+      if (Armed().error == 0 || !EndsWith(PathOfFd(fd), Armed().suffix)) {
+        return ::pwrite(fd, buffer, count, offset);
+      }
+      if (count <= Armed().allowed) {
+        Armed().allowed -= count;
+        return ::pwrite(fd, buffer, count, offset);
+      }
+      if (Armed().allowed > 0)
+        return ::pwrite(fd, buffer, std::exchange(Armed().allowed, 0), offset);
+      errno = std::exchange(Armed().error, 0);
+      return -1;
+    };
+  }
+  WriteFaultOnce(const WriteFaultOnce&) = delete;
+  WriteFaultOnce& operator=(const WriteFaultOnce&) = delete;
+  ~WriteFaultOnce() { afx::Sys() = saved_; }
 
  private:
   afx::SystemCalls saved_;
