@@ -1,14 +1,12 @@
 #include "hostlibs/sxf/CSxfImageName.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string>
 #include <string_view>
 
+#include "framework/CFile.h"
 #include "framework/FileSystem.h"
 
 namespace {
@@ -98,10 +96,9 @@ class LiteralScanner {
 }  // namespace
 
 int CSxfImageName::RasterFiles(const CString& sxf_path, CStringArray& names) const {
-  std::string os;
-  if (!afx::TryToUtf8(sxf_path, os)) return -1;
-  const int fd = ::open(os.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return -1;
+  // Through the framework's file, like every file: never a FIFO or device waited on.
+  CFile file;
+  if (!file.Open(sxf_path, CFile::modeRead | CFile::shareDenyNone)) return -1;
   int added = 0;
   const auto visit = [&](std::string text) {
     if (text.rfind(kRasterPrefix, 0) == 0) text.erase(0, kRasterPrefix.size());
@@ -112,17 +109,12 @@ int CSxfImageName::RasterFiles(const CString& sxf_path, CStringArray& names) con
   // through one buffer costs far less than faulting in every page of a mapping.
   LiteralScanner scanner;
   std::string buffer(1 << 20, '\0');
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer.data(), buffer.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      ::close(fd);
-      return -1;
-    }
-    if (n == 0) break;
-    scanner.Feed(std::string_view(buffer.data(), static_cast<size_t>(n)), visit);
+  try {
+    while (const UINT n = file.Read(buffer.data(), static_cast<UINT>(buffer.size())))
+      scanner.Feed(std::string_view(buffer.data(), n), visit);
+  } catch (const CFileException&) {
+    return -1;
   }
   scanner.Finish(visit);
-  ::close(fd);
   return added;
 }

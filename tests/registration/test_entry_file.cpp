@@ -10,56 +10,12 @@
 #include "register/CDrawingManager.h"
 #include "registration/Companions.h"
 #include "registration/DrawingEntryFileInfo.h"
+#include "registration/EntryFixture.h"
 #include "support/Register.h"
 
 namespace {
 
 using namespace drawreg;
-
-struct EntryFixture : ::testing::Test {
-  EntryFixture() : presenter(driver), scope(presenter) {
-    reg.MakeDir("root/F");
-    reg.MakeDir("src");
-    reg.env.SetPath(CEnvironObj::kDrawingRoot, reg.Path("root"));
-    manager.SetEnvObj(reg.env);
-    manager.LoadFolders();
-    driver.OnDialog(IDD_SINGLE_SETTING, [this](afx::DialogSession& s) {
-      preview = s.Text(IDC_PREVIEW);
-      if (!confirm) return;
-      if (preview.Find("??") >= 0) s.Click(IDC_TYPE_BUTTON);  // a name without a type: LC
-      s.PressOK();
-    });
-    driver.OnDialog(IDD_SELZUMENTYPE, [](afx::DialogSession& s) {
-      s.Pick(IDC_SELZUMENTYPE_TYPES, 0);
-      s.PressOK();
-    });
-    driver.OnMessageBox([this](const afx::MessageBoxRequest& r) {
-      return (r.type & MB_TYPEMASK) == MB_YESNO ? answer : IDOK;
-    });
-  }
-  int Entry(const char* name) {
-    return manager.EntryFile(reg.Path(CString("src/") + name), Folder(), &draft, nullptr);
-  }
-  CString Folder() const { return reg.Path("root/F"); }
-  CDrawingFolder* F() { return manager.FindFolder(Folder()); }
-  std::string Info() { return ReadBytes(reg.Path("root/F/FOLDERINF.$$$")); }
-  std::vector<CString> Messages() const {
-    std::vector<CString> texts;
-    for (const auto& m : driver.MessageBoxes())
-      texts.push_back(m.text);
-    return texts;
-  }
-
-  TestRegister reg;
-  CDrawingManager manager;
-  CStdDraftMgr draft;
-  afx::ScriptedDriver driver;
-  afx::MemoryPresenter presenter;
-  afx::ScopedPresenter scope;
-  CString preview;
-  bool confirm = true;
-  int answer = IDYES;
-};
 
 TEST_F(EntryFixture, NameFollowingTheRuleFillsTheFieldsEvenInLowerCase) {
   reg.MakeFile("src/sapl001b.p21", "ISO-10303-21;");
