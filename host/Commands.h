@@ -1,8 +1,8 @@
 // The program's commands. Each returns the exit status: 0 done, 1 refused, cancelled or
-// failed, 2 bad usage.
+// failed; bad usage throws UsageError (exit status 2) before anything is changed.
 #pragma once
 
-#include "host/Options.h"
+#include "host/CommandLine.h"
 
 namespace host {
 
@@ -10,8 +10,5 @@ int RunList(const CommandLine& line);
 int RunTree(const CommandLine& line);
 int RunDemo(const CommandLine& line);
 int RunEntry(const CommandLine& line);
-
-// Prints a message for the user on standard error, prefixed with the program's name.
-void Complain(const std::string& message);
 
 }  // namespace host

@@ -1,10 +1,12 @@
 #include "host/Config.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 
-#include "hostlibs/environ/CEnvironObj.h"
+#include "framework/CStdioFile.h"
+#include "host/CommandLine.h"
+#include "host/Text.h"
 
 namespace host {
 
@@ -16,33 +18,75 @@ std::string Trim(const std::string& s) {
   return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
 }
 
-void ReadConfigFile(Paths& paths) {
+// The config file's name, or "" when neither XDG_CONFIG_HOME nor HOME says where it is.
+std::string ConfigFileName(std::string& from) {
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
   const char* home = std::getenv("HOME");
-  std::string dir = xdg && *xdg ? xdg : (home ? std::string(home) + "/.config" : "");
-  if (dir.empty()) return;
-  std::ifstream in(dir + "/drawreg/config");
-  std::string line;
-  while (std::getline(in, line)) {
-    const size_t eq = line.find('=');
-    if (line.empty() || line[0] == '#' || eq == std::string::npos) continue;
-    const std::string key = Trim(line.substr(0, eq));
-    const std::string value = Trim(line.substr(eq + 1));
-    if (key == "root" && paths.root.empty()) paths.root = value;
-    if (key == "templates" && paths.templates.empty()) paths.templates = value;
+  if (xdg && *xdg) {
+    from = "XDG_CONFIG_HOME";
+    return std::string(xdg) + "/drawreg/config";
   }
+  if (home && *home) {
+    from = "HOME";
+    return std::string(home) + "/.config/drawreg/config";
+  }
+  return "";
+}
+
+std::string OpenFailure(const CFileException& e) {
+  if (e.m_cause == CFileException::notRegularFile) {
+    return "not a regular file (a link, FIFO, device or directory is never read)";
+  }
+  return e.m_lOsError ? std::strerror(e.m_lOsError) : "cannot be opened";
+}
+
+// Reads the config file's lines; a missing file configures nothing.
+void ReadConfigFile(Paths& paths) {
+  std::string from;
+  const std::string name = ConfigFileName(from);
+  if (name.empty()) return;
+  // Read through the framework's file, which opens only a regular file and never waits on a
+  // FIFO or device put in its place.
+  const CString path = ToCodePage(name, from + " (the config file's folder)");
+  CStdioFile file;
+  CFileException error(CFileException::none, 0, path);
+  if (!file.Open(path, CFile::modeRead | CFile::shareDenyNone | CFile::typeText, &error)) {
+    if (error.m_cause == CFileException::fileNotFound) return;
+    throw UsageError("config file " + Printable(name) + ": " + OpenFailure(error));
+  }
+  CString line;
+  try {
+    for (int number = 1; file.ReadString(line); ++number) {
+      const std::string text = line.Bytes();  // the config file is UTF-8
+      const size_t eq = text.find('=');
+      if (text.empty() || text[0] == '#' || eq == std::string::npos) continue;
+      const std::string key = Trim(text.substr(0, eq));
+      const GivenPath value{Trim(text.substr(eq + 1)), name + ":" + std::to_string(number)};
+      if (key == "root" && paths.root.empty()) paths.root = value;
+      if (key == "templates" && paths.templates.empty()) paths.templates = value;
+    }
+  } catch (const CFileException& e) {
+    throw UsageError("config file " + Printable(name) + ": " + std::strerror(e.m_lOsError));
+  }
+}
+
+GivenPath FromEnvironment(const char* variable) {
+  const char* value = std::getenv(variable);
+  return value ? GivenPath{value, variable} : GivenPath{};
 }
 
 }  // namespace
 
-Paths ResolvePaths(const CommandLine& line) {
+CString GivenPath::Absolute() const {
+  return ToCodePage(AbsolutePath(path), from);
+}
+
+Paths ResolvePaths(const GlobalOptions& options) {
   Paths paths;
-  paths.root = line.Value("root").value_or("");
-  paths.templates = line.Value("templates").value_or("");
-  if (const char* v = std::getenv("DRAWREG_ROOT"); v && paths.root.empty()) paths.root = v;
-  if (const char* v = std::getenv("DRAWREG_TEMPLATE_BASE"); v && paths.templates.empty()) {
-    paths.templates = v;
-  }
+  if (!options.root.empty()) paths.root = {options.root, "--root"};
+  if (!options.templates.empty()) paths.templates = {options.templates, "--templates"};
+  if (paths.root.empty()) paths.root = FromEnvironment("DRAWREG_ROOT");
+  if (paths.templates.empty()) paths.templates = FromEnvironment("DRAWREG_TEMPLATE_BASE");
   if (paths.root.empty() || paths.templates.empty()) ReadConfigFile(paths);
   return paths;
 }
@@ -52,11 +96,6 @@ std::string AbsolutePath(const std::string& path) {
   while (p.size() > 1 && p.back() == '/')
     p.pop_back();
   return p;
-}
-
-void ApplyPaths(const Paths& paths, CEnvironObj& env) {
-  env.SetPath(CEnvironObj::kDrawingRoot, afx::FromUtf8(paths.root));
-  env.SetPath(CEnvironObj::kTemplateBase, afx::FromUtf8(paths.templates));
 }
 
 }  // namespace host

@@ -5,22 +5,33 @@
 
 #include <string>
 
-#include "host/Options.h"
-
-class CEnvironObj;
+#include "framework/CString.h"
 
 namespace host {
 
-struct Paths {
-  std::string root;       // the drawing root, UTF-8; empty when not configured
-  std::string templates;  // the base of TOVO/TEMPLATE, UTF-8; empty when not configured
+struct GlobalOptions;
+
+// A path the program was given, and where it came from, to name in messages.
+struct GivenPath {
+  std::string path;  // UTF-8, as given; empty when not configured
+  std::string from;  // "--root", "DRAWREG_ROOT", "/home/u/.config/drawreg/config:3"...
+
+  bool empty() const { return path.empty(); }
+  // The absolute, normalized path in code page 932, without a trailing '/'. Throws UsageError
+  // naming where it came from when the code page cannot hold it.
+  CString Absolute() const;
 };
 
-Paths ResolvePaths(const CommandLine& line);
-// The absolute, normalized form of a path given on the command line, without a trailing '/'.
-std::string AbsolutePath(const std::string& path);
+struct Paths {
+  GivenPath root;       // the drawing root
+  GivenPath templates;  // the base of TOVO/TEMPLATE
+};
 
-// Sets the environment's two paths (converted to code page 932).
-void ApplyPaths(const Paths& paths, CEnvironObj& env);
+// Reads the config file only when the command line and the environment leave a path open.
+// Throws UsageError when the config file cannot be used (not a regular file, unreadable).
+Paths ResolvePaths(const GlobalOptions& options);
+
+// The absolute, normalized form of a UTF-8 path, without a trailing '/'.
+std::string AbsolutePath(const std::string& path);
 
 }  // namespace host

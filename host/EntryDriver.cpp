@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "dialogs/DialogResources.h"
+#include "host/Text.h"
 #include "hostlibs/stddraft/CStdDraftMgr.h"
 #include "hostlibs/stddraft/SelZumenType.h"
 
@@ -15,19 +16,28 @@ constexpr const char8_t* kOverwriteCaption = u8"ファイルの上書き確認";
 constexpr const char8_t* kLockCaption = u8"編集ロックエラー";
 
 // The life cycle list's item for a letter: S, D, C, M.
-int LifeIndex(const std::string& life) {
-  static const std::string letters = "SDCM";
-  const size_t at = life.size() == 1 ? letters.find(life[0]) : std::string::npos;
-  return at == std::string::npos ? -1 : static_cast<int>(at);
+int LifeIndex(const CString& life) {
+  return CString("SDCM").Find(life.GetLength() == 1 ? life[0] : '?');
+}
+
+// A message box's text as printed: its own line breaks kept, anything else escaped.
+std::string MessageText(const CString& text) {
+  std::string out;
+  int start = 0;
+  for (int end; (end = text.Find('\n', start)) >= 0; start = end + 1) {
+    out += Printable(text.Mid(start, end - start)) + "\n  ";
+  }
+  return out + Printable(text.Mid(start));
 }
 
 }  // namespace
 
 EntryDriver::EntryDriver(const EntryAnswers& answers, CStdDraftMgr& draft)
-    : answers_(answers), draft_(draft), started_(std::chrono::steady_clock::now()) {}
+    : answers_(answers), draft_(draft), wait_(answers.wait_seconds) {}
 
 void EntryDriver::StartFile() {
-  started_ = std::chrono::steady_clock::now();
+  wait_.Start();
+  last_question_.Empty();
 }
 
 void EntryDriver::Think() const {
@@ -46,21 +56,18 @@ void EntryDriver::Drive(afx::DialogSession& session) {
 void EntryDriver::FillSetting(afx::DialogSession& s) {
   using namespace drawreg;
   if (answers_.life) s.Pick(IDC_LIFE, LifeIndex(*answers_.life));
-  if (answers_.ref) s.Type(IDC_ARRANGEMENT, afx::FromUtf8(*answers_.ref));
+  if (answers_.ref) s.Type(IDC_ARRANGEMENT, *answers_.ref);
   if (answers_.type) s.Click(IDC_TYPE_BUTTON);
-  if (answers_.page) s.Type(IDC_PAGE, afx::FromUtf8(*answers_.page));
-  if (answers_.rev) s.Type(IDC_HISTORY, afx::FromUtf8(*answers_.rev));
+  if (answers_.page) s.Type(IDC_PAGE, *answers_.page);
+  if (answers_.rev) s.Type(IDC_HISTORY, *answers_.rev);
   s.PressOK();
   // A check that failed was printed with its message box; the dialog is then cancelled.
 }
 
 void EntryDriver::ChooseType(afx::DialogSession& s) {
-  const CStdTreeElm* wanted = draft_.SrchElm(answers_.type->c_str());
-  if (!wanted) {
-    std::cerr << "drawreg: the catalogue has no drawing type " << *answers_.type << "\n";
-    return;
-  }
-  for (int f = 0; f < draft_.GetFieldCnt(); ++f) {
+  // The command checked the code against this catalogue before the first file.
+  const CStdTreeElm* wanted = draft_.SrchElm(*answers_.type);
+  for (int f = 0; wanted && f < draft_.GetFieldCnt(); ++f) {
     const int field = draft_.GetFieldNoAt(f);
     for (int i = 0; i < draft_.GetElmCnt(field); ++i) {
       if (draft_.GetElmAt(field, i) != wanted) continue;
@@ -75,20 +82,17 @@ void EntryDriver::ChooseType(afx::DialogSession& s) {
 int EntryDriver::Answer(const afx::MessageBoxRequest& request) {
   Think();
   int answer = IDOK;
+  const bool lock_question = request.caption == CString(kLockCaption);
   if ((request.type & MB_TYPEMASK) == MB_YESNO) {
     answer = IDNO;
     if (request.caption == CString(kOverwriteCaption)) answer = answers_.yes ? IDYES : IDNO;
-    if (request.caption == CString(kLockCaption)) {
-      const std::chrono::duration<double> waited = std::chrono::steady_clock::now() - started_;
-      answer = waited.count() < answers_.wait_seconds ? IDYES : IDNO;
-    }
+    if (lock_question) answer = wait_.StillWaiting() ? IDYES : IDNO;
   }
   // Retry questions repeat while the other user works; only the first is worth printing.
-  static CString last;
-  const bool repeat = request.caption == CString(kLockCaption) && last == request.text;
-  last = request.text;
+  const bool repeat = lock_question && answer == IDYES && last_question_ == request.text;
+  last_question_ = request.text;
   if (!repeat) {
-    std::cout << "[" << afx::ToUtf8(request.caption) << "] " << afx::ToUtf8(request.text) << " -> "
+    std::cout << "[" << Printable(request.caption) << "] " << MessageText(request.text) << " -> "
               << (answer == IDYES  ? "Yes"
                   : answer == IDNO ? "No"
                                    : "OK")

@@ -5,21 +5,21 @@
 // answer, which also gives the other user time to finish.
 #pragma once
 
-#include <chrono>
 #include <optional>
-#include <string>
 
 #include "framework/ui/MemoryPresenter.h"
+#include "host/LockWait.h"
 
 class CStdDraftMgr;
 
 namespace host {
 
 struct EntryAnswers {
-  std::optional<std::string> life, ref, type, page, rev;  // UTF-8 option values
-  bool yes = false;                                       // consent to overwriting
-  double wait_seconds = 10;                               // how long to retry a locked folder
-  int think_ms = 50;                                      // the moment before each answer
+  // Field values in code page 932, already checked as the record keeps them.
+  std::optional<CString> life, ref, type, page, rev;
+  bool yes = false;          // consent to overwriting
+  double wait_seconds = 10;  // how long to retry a locked folder
+  int think_ms = 50;         // the moment before each answer
 };
 
 class EntryDriver : public afx::DialogDriver {
@@ -38,7 +38,8 @@ class EntryDriver : public afx::DialogDriver {
 
   EntryAnswers answers_;
   CStdDraftMgr& draft_;
-  std::chrono::steady_clock::time_point started_;
+  LockWait wait_;
+  CString last_question_;
 };
 
 }  // namespace host

@@ -1,19 +1,44 @@
 #include "host/RegisterView.h"
 
+#include <sstream>
+
 #include "dialogs/CDrawingFilesDialog.h"
 #include "framework/CFile.h"
+#include "host/LockWait.h"
+#include "host/Report.h"
 #include "host/Table.h"
+#include "host/Text.h"
 #include "hostlibs/environ/CEnvironObj.h"
 #include "register/CDrawingFolder.h"
 #include "register/CDrawingManager.h"
 
 namespace host {
 
-int LoadForViewing(const CEnvironObj& env, CDrawingFolder& folder) {
+Viewing LoadForViewing(const CEnvironObj& env, CDrawingFolder& folder, LockWait& wait) {
   CString info = folder.GetFolderPath(env);
   env.AddFileName(info, CDrawingFolder::kInfoFileName);
-  if (env.IsExist(info) != 0) return -1;
-  return folder.LoadFiles(env, 0);
+  wait.Start();
+  for (;;) {
+    // Taking the lock would create a missing information file: look first.
+    if (env.IsExist(info) < 0) return Viewing::nothing;
+    if (folder.LoadFiles(env, 0)) {
+      ReportLoadNotes(env, folder);
+      return Viewing::loaded;
+    }
+    const afx::FileProblem& problem = folder.GetLastProblem();
+    if (problem.fault != afx::FileFault::locked) {
+      ReportProblem(problem);
+      ReportLoadNotes(env, folder);
+      return Viewing::failed;
+    }
+    if (!wait.StillWaiting()) break;
+    wait.Pause();
+  }
+  std::ostringstream waited;
+  waited << wait.Seconds();
+  Complain(Printable(folder.GetFolderPath(env)) + ": locked by another user (waited " +
+           waited.str() + " seconds)");
+  return Viewing::locked;
 }
 
 std::string FilesTable(const CEnvironObj& env, const CDrawingFolder& folder) {
@@ -34,28 +59,33 @@ std::string FilesTable(const CEnvironObj& env, const CDrawingFolder& folder) {
 namespace {
 
 void AppendFolder(const CEnvironObj& env, CDrawingFolder& folder, int depth, bool with_files,
-                  std::string& out) {
+                  LockWait& wait, bool& complete, std::string& out) {
   const std::string indent(static_cast<size_t>(depth) * 2, ' ');
-  out += indent + afx::ToUtf8(folder.Name()) + "/\n";
+  out += indent + Printable(folder.Name()) + "/\n";
   if (with_files) {
-    const int loaded = LoadForViewing(env, folder);
-    if (loaded == 0) out += indent + "  (" + afx::ToUtf8(CString(u8"編集中")) + ")\n";
-    for (int i = 0; loaded > 0 && i < folder.GetFileCount(); ++i) {
+    const Viewing viewing = LoadForViewing(env, folder, wait);
+    if (viewing == Viewing::locked) out += indent + "  (" + Printable(CString(u8"編集中")) + ")\n";
+    if (viewing == Viewing::failed) {
+      out += indent + "  (" + Printable(CString(u8"読み込みエラー")) + ")\n";
+    }
+    complete = complete && (viewing == Viewing::loaded || viewing == Viewing::nothing);
+    for (int i = 0; viewing == Viewing::loaded && i < folder.GetFileCount(); ++i) {
       const CDrawingFile& file = *folder.GetFile(i);
-      out += indent + "  " + afx::ToUtf8(file.Name(0)) + "  <- " + afx::ToUtf8(file.Name(1)) + "\n";
+      out += indent + "  " + Printable(file.Name(0)) + "  <- " + Printable(file.Name(1)) + "\n";
     }
   }
   for (int i = 0; i < folder.GetFolderCount(); ++i) {
-    AppendFolder(env, *folder.GetFolder(i), depth + 1, with_files, out);
+    AppendFolder(env, *folder.GetFolder(i), depth + 1, with_files, wait, complete, out);
   }
 }
 
 }  // namespace
 
-std::string TreeText(const CEnvironObj& env, CDrawingManager& manager, bool with_files) {
-  std::string out = afx::ToUtf8(CDrawingManager::GetRootPath(env)) + "\n";
+std::string TreeText(const CEnvironObj& env, CDrawingManager& manager, bool with_files,
+                     LockWait& wait, bool& complete) {
+  std::string out = Printable(CDrawingManager::GetRootPath(env)) + "\n";
   for (int i = 0; i < manager.GetFolderCount(); ++i) {
-    AppendFolder(env, *manager.GetFolder(i), 1, with_files, out);
+    AppendFolder(env, *manager.GetFolder(i), 1, with_files, wait, complete, out);
   }
   return out;
 }

@@ -1,6 +1,10 @@
 #include "host/Ui.h"
 
 #include <cstdlib>
+#include <stdexcept>
+
+#include "host/CommandLine.h"
+#include "host/Text.h"
 
 #ifdef DRAWREG_HAVE_QT
 #include "framework/qt/QtPresenter.h"
@@ -8,23 +12,51 @@
 
 namespace host {
 
+namespace {
+
+#ifdef DRAWREG_HAVE_QT
+constexpr bool kHaveQt = true;
+#else
+constexpr bool kHaveQt = false;
+#endif
+
+void CheckScreen(const std::string& option) {
+  if (!kHaveQt) {
+    throw UsageError(option + ": this drawreg was built without dialogs on screen (Qt)");
+  }
+  if (!HasDisplay()) {
+    throw UsageError(option + ": no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+  }
+}
+
+}  // namespace
+
 bool HasDisplay() {
   const char* x = std::getenv("DISPLAY");
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
   return (x && *x) || (wayland && *wayland);
 }
 
-UiSession::UiSession(const CommandLine& line, afx::DialogDriver* driver) {
-  const std::string ui = line.Value("ui").value_or("");
-  const bool want_qt = ui == "qt" || (ui.empty() && HasDisplay() && !line.Flag("yes"));
+void CheckUiChoice(const CommandLine& line) {
+  if (line.global.ui == "qt") CheckScreen("--ui qt");
+  if (line.command == Command::list && line.gui) {
+    if (line.global.ui == "text")
+      throw UsageError("--gui shows a dialog on screen: not with --ui text");
+    CheckScreen("--gui");
+  }
+}
+
+UiSession::UiSession(const std::string& ui, bool yes, afx::DialogDriver* driver) {
+  const bool want_qt = ui == "qt" || (ui.empty() && HasDisplay() && !yes);
 #ifdef DRAWREG_HAVE_QT
   if (want_qt && afx::QtPresenter::EnsureApplication()) {
     presenter_ = std::make_unique<afx::QtPresenter>();
     interactive_ = true;
   }
-#else
-  (void)want_qt;
 #endif
+  if (want_qt && ui == "qt" && !interactive_) {
+    throw std::runtime_error("the display cannot be opened for the dialogs");
+  }
   if (!presenter_ && driver) presenter_ = std::make_unique<afx::MemoryPresenter>(*driver);
   if (presenter_) previous_ = afx::SetPresenter(presenter_.get());
 }

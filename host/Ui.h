@@ -3,16 +3,26 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "framework/ui/MemoryPresenter.h"
-#include "host/Options.h"
 
 namespace host {
 
+struct CommandLine;
+
+// Throws UsageError when the command line asks for dialogs on screen (--ui qt, list --gui)
+// and none can be shown: no display, or a program built without the Qt presenter. Asked for,
+// windows must appear or the program must say why; answering in their place would act
+// without the user.
+void CheckUiChoice(const CommandLine& line);
+
 class UiSession {
  public:
-  // driver: what answers dialogs when nobody can see them; may be null (cancel everything).
-  explicit UiSession(const CommandLine& line, afx::DialogDriver* driver = nullptr);
+  // ui: "qt", "text" or "" (Qt when a display is there and yes is not given). driver: what
+  // answers dialogs when nobody can see them; may be null (cancel everything). Throws
+  // std::runtime_error when Qt was asked for and cannot start.
+  UiSession(const std::string& ui, bool yes, afx::DialogDriver* driver = nullptr);
   UiSession(const UiSession&) = delete;
   UiSession& operator=(const UiSession&) = delete;
   ~UiSession();

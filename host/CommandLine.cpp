@@ -1,0 +1,130 @@
+#include "host/CommandLine.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "host/FieldValues.h"
+#include "host/Text.h"
+
+// The library's version, exported by the library for hosts that report what they loaded.
+extern "C" const char* drawreg_version();
+
+namespace host {
+
+namespace {
+
+const char* const kFooter =
+    "The drawing root comes from --root, DRAWREG_ROOT or 'root = DIR' in\n"
+    "$XDG_CONFIG_HOME/drawreg/config; the template base likewise (--templates,\n"
+    "DRAWREG_TEMPLATE_BASE, 'templates = DIR').\n"
+    "Exit status: 0 done, 1 refused, cancelled or failed, 2 bad usage.";
+
+// A CLI11 check from one of ours: "" accepts, anything else is why not.
+CLI::Validator Check(std::string (*check)(const std::string&)) {
+  return CLI::Validator([check](std::string& value) { return check(value); }, "");
+}
+
+void AddWait(CLI::App& command, CommandLine& out, const char* what) {
+  command
+      .add_option(
+          "--wait", out.wait_seconds,
+          std::string("how long to wait while another user holds ") + what + " (default 10)")
+      ->type_name("SECONDS")
+      ->check(Check(CheckSeconds));
+}
+
+// Adds a field option whose value the drawing record must keep as given.
+void AddField(CLI::App& entry, const char* name, std::optional<std::string>& slot,
+              std::string (*check)(const std::string&), const char* what, const char* type) {
+  auto* option = entry.add_option_function<std::string>(
+      name, [&slot](const std::string& value) { slot = value; }, what);
+  option->type_name(type);
+  if (check) option->check(Check(check));
+}
+
+void AddEntry(CLI::App& app, CommandLine& out) {
+  CLI::App* entry = app.add_subcommand("entry", "register files into a folder of the register");
+  entry->footer(
+      "Each file goes through the setting dialog. Without a display (or with --yes) the\n"
+      "options fill the dialog for every file; a file whose name follows the naming rule\n"
+      "brings its own fields.");
+  entry->fallthrough();
+  entry->add_option("FILE", out.sources, "files to register")->required()->type_name("");
+  entry->add_option("--to", out.to, "the register folder to register into")
+      ->required()
+      ->type_name("FOLDER");
+  FieldOptions& f = out.fields;
+  AddField(*entry, "--life", f.life, CheckLife, "life cycle: S, D, C or M", "L");
+  AddField(*entry, "--ref", f.ref, CheckReference, "reference number: one of 0-9, A-Z", "R");
+  // The catalogue that knows the codes may come with --catalogue: the command checks it.
+  AddField(*entry, "--type", f.type, nullptr, "drawing type: a code of the catalogue", "CODE");
+  AddField(*entry, "--page", f.page, CheckPage, "drawing number: 1 to 999", "N");
+  AddField(*entry, "--rev", f.rev, CheckRevision, "revision: one of 0-9, A-Z", "V");
+  entry->add_flag("--yes", out.yes, "consent to overwriting a registered file");
+  AddWait(*entry, out, "the folder");
+  entry->add_option("--catalogue", out.catalogue, "a drawing-type catalogue file to use")
+      ->type_name("FILE");
+}
+
+void AddCommands(CLI::App& app, CommandLine& out) {
+  CLI::App* demo = app.add_subcommand(
+      "demo", "make a sample drawing root, register its drawings and print the register");
+  demo->fallthrough();
+  demo->add_option("DIR", out.demo_parent, "where to make the sample (the temporary folder)")
+      ->type_name("");
+
+  CLI::App* tree = app.add_subcommand("tree", "the register's folders below the drawing root");
+  tree->fallthrough();
+  tree->add_flag("--files", out.tree_files, "list each folder's registered files too");
+  AddWait(*tree, out, "a folder");
+
+  CLI::App* list = app.add_subcommand("list", "the registered files of a folder");
+  list->fallthrough();
+  list->add_option("FOLDER", out.folder, "a folder of the register")->required()->type_name("");
+  list->add_flag("--gui", out.gui, "show them in the registered files dialog on screen");
+  AddWait(*list, out, "the folder");
+}
+
+Command Chosen(const CLI::App& app) {
+  if (app.got_subcommand("tree")) return Command::tree;
+  if (app.got_subcommand("list")) return Command::list;
+  if (app.got_subcommand("entry")) return Command::entry;
+  return Command::demo;
+}
+
+}  // namespace
+
+int ParseCommandLine(int argc, char** argv, CommandLine& out) {
+  CLI::App app("Keeps the register of CAD drawing files of electronic deliverables.", "drawreg");
+  app.footer(kFooter);
+  app.get_formatter()->column_width(28);
+  app.set_version_flag("--version", std::string("drawreg ") + drawreg_version(),
+                       "print the version and exit");
+  app.set_help_flag("-h,--help", "print this help and exit");
+  app.require_subcommand(0, 1);
+  app.add_option("--root", out.global.root, "the drawing root")->type_name("DIR");
+  app.add_option("--templates", out.global.templates, "the base of TOVO/TEMPLATE")
+      ->type_name("DIR");
+  app.add_option("--ui", out.global.ui, "how dialogs are shown: on screen (qt) or answered (text)")
+      ->check(CLI::IsMember({"qt", "text"}).description(""))
+      ->type_name("qt|text");
+  AddCommands(app, out);
+  AddEntry(app, out);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    if (e.get_exit_code() == 0) return app.exit(e);  // --help or --version
+    // Messages quote the arguments, which may hold anything a terminal would act on.
+    std::cerr << "drawreg: " << Printable(std::string(e.what()))
+              << "\nRun with --help for more information.\n";
+    return 2;
+  }
+  if (app.get_subcommands().empty()) {
+    std::cerr << app.help();
+    return 2;
+  }
+  out.command = Chosen(app);
+  return -1;
+}
+
+}  // namespace host

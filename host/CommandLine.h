@@ -1,0 +1,44 @@
+// The command line of the drawreg program: global options, one command and its options,
+// parsed with CLI11. Every option value is checked here, so that a command starts only with
+// values it can use as given.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace host {
+
+enum class Command { demo, tree, list, entry };
+
+struct GlobalOptions {
+  std::string root;       // --root, UTF-8; empty when not given
+  std::string templates;  // --templates
+  std::string ui;         // --ui: "qt", "text" or empty (the program chooses)
+};
+
+// The name fields to preset for every file an entry registers, UTF-8.
+struct FieldOptions {
+  std::optional<std::string> life, ref, type, page, rev;
+};
+
+struct CommandLine {
+  Command command = Command::demo;
+  GlobalOptions global;
+  std::string demo_parent;           // demo [DIR]
+  bool tree_files = false;           // tree --files
+  std::string folder;                // list FOLDER
+  bool gui = false;                  // list --gui
+  std::vector<std::string> sources;  // entry FILE...
+  std::string to;                    // entry --to FOLDER
+  FieldOptions fields;               // entry --life ... --rev
+  bool yes = false;                  // entry --yes
+  std::string catalogue;             // entry --catalogue FILE
+  double wait_seconds = 10;          // tree, list, entry --wait
+};
+
+// Parses argv into out. Returns -1 when the command is to run; otherwise the program's exit
+// status after printing help or the version (0) or a usage error (2).
+int ParseCommandLine(int argc, char** argv, CommandLine& out);
+
+}  // namespace host
