@@ -4,10 +4,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 
 #include "framework/CFile.h"
 #include "support/Register.h"
@@ -40,11 +43,13 @@ class Program : public ::testing::Test {
   }
 
   // Runs the program with a shell command line of arguments, without a display and without
-  // paths from the user's environment or config file unless env sets them. A run that hangs
-  // is stopped after 20 seconds.
-  static ProgramRun Drawreg(const std::string& args, const std::string& env = "") {
+  // paths from the user's environment or config file unless env sets them; shell runs first
+  // in the same shell. A run that hangs is stopped after 20 seconds.
+  static ProgramRun Drawreg(const std::string& args, const std::string& env = "",
+                            const std::string& shell = "") {
     const std::string command =
-        "env -u DISPLAY -u WAYLAND_DISPLAY -u DRAWREG_ROOT -u DRAWREG_TEMPLATE_BASE "
+        shell +
+        " env -u DISPLAY -u WAYLAND_DISPLAY -u DRAWREG_ROOT -u DRAWREG_TEMPLATE_BASE "
         "XDG_CONFIG_HOME=/nonexistent/drawreg-test " +
         env + " timeout 20 " + std::getenv("DRAWREG_HOST") + " " + args + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
@@ -209,6 +214,27 @@ TEST_F(Program, ControlCharactersInNamesAreShownEscaped) {
   for (const ProgramRun* run : {&tree, &list, &entry}) {
     EXPECT_EQ(std::string::npos, run->out.find_first_of("\x1b\a\r\t")) << run->out;
   }
+}
+
+TEST_F(Program, FailuresNameTheFileTheCauseAndTheSystemsReason) {
+  reg.MakeFile("big.dwg", std::string(256 * 1024, 'b'));
+  // Past a file size limit the copy fails with a write error instead of killing the program.
+  const ProgramRun limited = Drawreg("entry " + Quoted(reg.dir.path() + "/big.dwg") + " --root " +
+                                         Quoted(root) + " --to " + Quoted(folder) + " --type PL",
+                                     "", "ulimit -f 16;");
+  EXPECT_EQ(1, limited.status) << limited.out;
+  EXPECT_NE(std::string::npos,
+            limited.out.find(folder + "/big.dwg: write error: " + std::strerror(EFBIG)))
+      << limited.out;
+  // Lines the information file holds that are no record are named with the file.
+  reg.MakeFile("a.dwg");
+  ASSERT_EQ(0, Entry(reg.dir.path() + "/a.dwg", "--life D --type PL --page 2").status);
+  std::ofstream(folder + "/FOLDERINF.$$$", std::ios::app) << "no record\r\n";
+  const ProgramRun list = Drawreg("list " + Quoted(folder));
+  EXPECT_EQ(0, list.status) << list.out;
+  EXPECT_NE(std::string::npos, list.out.find(folder + "/FOLDERINF.$$$: line 2 could not be read"))
+      << list.out;
+  EXPECT_NE(std::string::npos, list.out.find("D0PL0020.dwg")) << list.out;
 }
 
 // Holds the folder's edit lock in a child process for the given time, as another user
