@@ -61,7 +61,8 @@ void ReadConfigFile(Paths& paths) {
       const size_t eq = text.find('=');
       if (text.empty() || text[0] == '#' || eq == std::string::npos) continue;
       const std::string key = Trim(text.substr(0, eq));
-      const GivenPath value{Trim(text.substr(eq + 1)), name + ":" + std::to_string(number)};
+      const GivenPath value{Trim(text.substr(eq + 1)),
+                            Printable(name) + ":" + std::to_string(number)};
       if (key == "root" && paths.root.empty()) paths.root = value;
       if (key == "templates" && paths.templates.empty()) paths.templates = value;
     }

@@ -14,7 +14,7 @@ struct GlobalOptions;
 // A path the program was given, and where it came from, to name in messages.
 struct GivenPath {
   std::string path;  // UTF-8, as given; empty when not configured
-  std::string from;  // "--root", "DRAWREG_ROOT", "/home/u/.config/drawreg/config:3"...
+  std::string from;  // printable: "--root", "DRAWREG_ROOT", "/home/u/.config/drawreg/config:3"
 
   bool empty() const { return path.empty(); }
   // The absolute, normalized path in code page 932, without a trailing '/'. Throws UsageError
