@@ -3,12 +3,12 @@
 #include <cstdlib>
 
 #include "dialogs/CDrawingFilesDialog.h"
+#include "dialogs/DialogModule.h"
 #include "dialogs/DialogResources.h"
 #include "hostlibs/environ/CEnvironObj.h"
 #include "hostlibs/reslib/CSetInstance.h"
 #include "hostlibs/stddraft/CStdDraftMgr.h"
 #include "hostlibs/stddraft/SelZumenType.h"
-#include "module/Module.h"
 #include "register/CDrawingFolder.h"
 
 using namespace drawreg;

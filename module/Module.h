@@ -1,11 +1,6 @@
-// The library's own resource module: its dialog templates and bitmaps. It is linked into the
-// framework's module chain while the library is loaded.
+// Start and stop of the library. Loading the shared library links the dialogs' resource
+// module into the framework's module chain, so that the framework finds the dialog templates;
+// unloading takes it out again. Hosts reach the module itself through this header.
 #pragma once
 
-#include "framework/ui/ResourceModule.h"
-
-namespace drawreg {
-
-afx::ResourceModule* ResourceModule();
-
-}  // namespace drawreg
+#include "dialogs/DialogModule.h"

@@ -3,11 +3,11 @@
 #include <cerrno>
 
 #include "dialogs/CSingleSettingDialog.h"
+#include "dialogs/DialogModule.h"
 #include "framework/FileSystem.h"
 #include "hostlibs/environ/CEnvironObj.h"
 #include "hostlibs/reslib/CSetInstance.h"
 #include "hostlibs/stddraft/CStdDraftMgr.h"
-#include "module/Module.h"
 #include "register/CDrawingManager.h"
 #include "register/CDrawingManagerInfo.h"
 #include "registration/Companions.h"

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/CDrawingFilesDialog.h"
+#include "dialogs/DialogModule.h"
 #include "dialogs/DialogResources.h"
 #include "framework/ui/MemoryPresenter.h"
 #include "hostlibs/reslib/CSetInstance.h"
-#include "module/Module.h"
 #include "register/CDrawingFolder.h"
 #include "support/Register.h"
 

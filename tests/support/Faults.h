@@ -38,11 +38,25 @@ inline State& Armed() {
   return state;
 }
 
-// Reads of a file whose path ends in suffix deliver `after` bytes, then fail with error.
-class ReadFault {
+// Puts the system's calls back when a fault goes out of scope.
+class ScopedFault {
  public:
-  ReadFault(const std::string& suffix, size_t after, int error = EIO) : saved_(afx::Sys()) {
+  ScopedFault(const std::string& suffix, size_t after, int error) : saved_(afx::Sys()) {
     Armed() = {suffix, after, error};
+  }
+  ScopedFault(const ScopedFault&) = delete;
+  ScopedFault& operator=(const ScopedFault&) = delete;
+  ~ScopedFault() { afx::Sys() = saved_; }
+
+ private:
+  afx::SystemCalls saved_;
+};
+
+// Reads of a file whose path ends in suffix deliver `after` bytes, then fail with error.
+class ReadFault : public ScopedFault {
+ public:
+  ReadFault(const std::string& suffix, size_t after, int error = EIO)
+      : ScopedFault(suffix, after, error) {
     afx::Sys().read = [](int fd, void* buffer, size_t count) -> ssize_t {
       if (!EndsWith(PathOfFd(fd), Armed().suffix)) return ::read(fd, buffer, count);
       if (Armed().allowed == 0) {
@@ -54,39 +68,25 @@ class ReadFault {
       return n;
     };
   }
-  ReadFault(const ReadFault&) = delete;
-  ReadFault& operator=(const ReadFault&) = delete;
-  ~ReadFault() { afx::Sys() = saved_; }
-
- private:
-  afx::SystemCalls saved_;
 };
 
 // A look at a path ending in suffix fails with error, as on a failing network drive.
-class LookFault {
+class LookFault : public ScopedFault {
  public:
-  LookFault(const std::string& suffix, int error) : saved_(afx::Sys()) {
-    Armed() = {suffix, 0, error};
+  LookFault(const std::string& suffix, int error) : ScopedFault(suffix, 0, error) {
     afx::Sys().lstat = [](const char* path, struct stat* st) -> int {
       if (!EndsWith(path, Armed().suffix)) return ::lstat(path, st);
       errno = Armed().error;
       return -1;
     };
   }
-  LookFault(const LookFault&) = delete;
-  LookFault& operator=(const LookFault&) = delete;
-  ~LookFault() { afx::Sys() = saved_; }
-
- private:
-  afx::SystemCalls saved_;
 };
 
 // One rewrite of a file whose path ends in suffix fails with EIO after `after` bytes; the
 // writes after it (an undo) succeed.
-class WriteFaultOnce {
+class WriteFaultOnce : public ScopedFault {
  public:
-  WriteFaultOnce(const std::string& suffix, size_t after) : saved_(afx::Sys()) {
-    Armed() = {suffix, after, EIO};
+  WriteFaultOnce(const std::string& suffix, size_t after) : ScopedFault(suffix, after, EIO) {
     afx::Sys().pwrite = [](int fd, const void* buffer, size_t count, off_t offset) -> ssize_t {
       if (Armed().error == 0 || !EndsWith(PathOfFd(fd), Armed().suffix)) {
         return ::pwrite(fd, buffer, count, offset);
@@ -101,12 +101,6 @@ class WriteFaultOnce {
       return -1;
     };
   }
-  WriteFaultOnce(const WriteFaultOnce&) = delete;
-  WriteFaultOnce& operator=(const WriteFaultOnce&) = delete;
-  ~WriteFaultOnce() { afx::Sys() = saved_; }
-
- private:
-  afx::SystemCalls saved_;
 };
 
 // The process dies (SIGKILL) in the middle of rewriting a file whose path ends in suffix,
