@@ -106,43 +106,6 @@ CString& CString::MakeLower() {
   return *this;
 }
 
-CString& CString::TrimLeft() {
-  size_t i = 0;
-  while (i < s_.size() && std::strchr(" \t\r\n", s_[i]) && s_[i] != '\0')
-    ++i;
-  s_.erase(0, i);
-  return *this;
-}
-
-CString& CString::TrimRight() {
-  // Trailing white space is always single-byte: no trail byte is a space or control code.
-  size_t n = s_.size();
-  while (n > 0 && std::strchr(" \t\r\n", s_[n - 1]) && s_[n - 1] != '\0')
-    --n;
-  s_.resize(n);
-  return *this;
-}
-
-int CString::Replace(const char* old_text, const char* new_text) {
-  if (!old_text || !*old_text) return 0;
-  const CString replacement(new_text);
-  const int old_len = static_cast<int>(std::strlen(old_text));
-  int count = 0;
-  CString result;
-  int from = 0;
-  for (int at = Find(old_text, 0); at >= 0; at = Find(old_text, from)) {
-    result += Mid(from, at - from);
-    result += replacement;
-    from = at + old_len;
-    ++count;
-  }
-  if (count > 0) {
-    result += Mid(from);
-    s_ = result.s_;
-  }
-  return count;
-}
-
 int CString::Compare(const char* s) const {
   const int r = std::strcmp(s_.c_str(), s ? s : "");
   return r < 0 ? -1 : (r > 0 ? 1 : 0);
@@ -170,29 +133,21 @@ int CString::CompareNoCase(const char* s) const {
   return (a < a_end) ? 1 : (b < b_end ? -1 : 0);
 }
 
-void CString::VFormat(bool append, const char* format, va_list args) {
+void CString::VFormat(const char* format, va_list args) {
   va_list copy;
   va_copy(copy, args);
   const int needed = std::vsnprintf(nullptr, 0, format, copy);
   va_end(copy);
-  if (!append) s_.clear();
+  s_.clear();
   if (needed <= 0) return;
-  const size_t old = s_.size();
-  s_.resize(old + static_cast<size_t>(needed) + 1);
-  std::vsnprintf(s_.data() + old, static_cast<size_t>(needed) + 1, format, args);
-  s_.resize(old + static_cast<size_t>(needed));
+  s_.resize(static_cast<size_t>(needed) + 1);
+  std::vsnprintf(s_.data(), static_cast<size_t>(needed) + 1, format, args);
+  s_.resize(static_cast<size_t>(needed));
 }
 
 void CString::Format(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  VFormat(false, format, args);
-  va_end(args);
-}
-
-void CString::AppendFormat(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  VFormat(true, format, args);
+  VFormat(format, args);
   va_end(args);
 }

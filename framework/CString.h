@@ -50,17 +50,12 @@ class CString {
 
   CString& MakeUpper();
   CString& MakeLower();
-  CString& TrimLeft();
-  CString& TrimRight();
-  CString& Trim() { return TrimRight().TrimLeft(); }
-  int Replace(const char* old_text, const char* new_text);
 
   int Compare(const char* s) const;
   // Compares ignoring the case of single-byte ASCII letters only.
   int CompareNoCase(const char* s) const;
 
   void Format(const char* format, ...) __attribute__((format(printf, 2, 3)));
-  void AppendFormat(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
   operator const char*() const { return s_.c_str(); }  // NOLINT: implicit as in the framework
   const char* GetString() const { return s_.c_str(); }
@@ -90,7 +85,7 @@ class CString {
 
  private:
   void AssignUtf8(const char8_t* utf8);
-  void VFormat(bool append, const char* format, va_list args);
+  void VFormat(const char* format, va_list args);
 
   std::string s_;
 };

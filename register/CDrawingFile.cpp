@@ -1,11 +1,12 @@
 #include "register/CDrawingFile.h"
 
-#include <algorithm>
-
 #include <charconv>
 #include <climits>
 #include <string>
 #include <string_view>
+
+#include "hostlibs/environ/CEnvironObj.h"
+#include "register/FolderPath.h"
 
 namespace {
 
@@ -69,6 +70,14 @@ CDrawingFile& CDrawingFile::operator=(const CDrawingFile& src) {
 
 CDrawingFile* CDrawingFile::Clone() const {
   return new CDrawingFile(*this);
+}
+
+CString CDrawingFile::GetFilePath(const CEnvironObj& env, int full) const {
+  const CString name = Name(full);
+  if (!parent_) return name;
+  CString path = FolderPathOf(*parent_, env);
+  env.AddFileName(path, name);
+  return path;
 }
 
 CString CDrawingFile::Name(int source) const {

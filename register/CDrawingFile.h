@@ -44,7 +44,7 @@ class CDrawingFile {
   int Page(const CString& page);
   int History(const CString& history);
 
-  // Full path of the registered file; needs the folder, so it lives with the folder's code.
+  // Full path of the registered file: its folder's path and its name.
   CString GetFilePath(const CEnvironObj& env, int full) const;
 
   // The line of the folder information file: eight fields, each followed by a TAB.

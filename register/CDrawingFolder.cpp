@@ -4,6 +4,7 @@
 
 #include "hostlibs/environ/CEnvironObj.h"
 #include "register/CDrawingFolderInfo.h"
+#include "register/FolderPath.h"
 #include "register/OwnedItems.h"
 #include "register/SubDirectories.h"
 
@@ -53,12 +54,8 @@ CString CDrawingFolder::GetFolderPath(const CEnvironObj& env) const {
   return path;
 }
 
-CString CDrawingFile::GetFilePath(const CEnvironObj& env, int full) const {
-  const CString name = Name(full);
-  if (!parent_) return name;
-  CString path = parent_->GetFolderPath(env);
-  env.AddFileName(path, name);
-  return path;
+CString FolderPathOf(const CDrawingFolder& folder, const CEnvironObj& env) {
+  return folder.GetFolderPath(env);
 }
 
 int CDrawingFolder::Name(const CString& name) {

@@ -66,7 +66,7 @@ int CDrawingManager::RemoveFolder(int i) {
 }
 
 void CDrawingManager::DeleteFolderALL() {
-  info_->DeleteFolders();
+  owned::DeleteAll(*info_->folders_);
 }
 
 const CDrawingFolder* CDrawingManager::FindFolder(const CString& path) const {

@@ -14,14 +14,8 @@ class CDrawingManagerInfo {
   CDrawingManagerInfo(const CDrawingManagerInfo&) = delete;
   CDrawingManagerInfo& operator=(const CDrawingManagerInfo&) = delete;
   virtual ~CDrawingManagerInfo() {
-    DeleteFolders();
+    owned::DeleteAll(*folders_);
     delete folders_;
-  }
-
-  void DeleteFolders() {
-    for (int i = 0; i < folders_->GetCnt(); ++i)
-      delete (*folders_)[i];
-    folders_->Resize(0);
   }
 
   const CEnvironObj* env = nullptr;

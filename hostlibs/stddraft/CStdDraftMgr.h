@@ -33,7 +33,6 @@ class CStdDraftMgr {
   // leave nothing selected.
   void SetCurSel(int field, int no);
   int GetCurFieldNo() const { return cur_field_; }
-  int GetCurNo() const { return cur_no_; }
   // The type of the current selection (the one just chosen after SelZumenType), or null.
   CStdTreeElm* GetCurElm() const { return GetElm(cur_field_, cur_no_); }
 

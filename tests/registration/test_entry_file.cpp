@@ -166,6 +166,10 @@ TEST_F(EntryFixture, LockedByAnotherProcessAsksToRetryUntilItIsFree) {
   ASSERT_EQ(0, pipe(to_parent));
   const pid_t child = fork();
   if (child == 0) {
+    // Each side keeps only its own ends: if the other dies, a read sees the end instead of
+    // waiting for ever.
+    close(to_child[1]);
+    close(to_parent[0]);
     CDrawingFolder other;
     other.Name("F");
     if (!other.LockFolder(reg.env)) _exit(1);
@@ -173,6 +177,8 @@ TEST_F(EntryFixture, LockedByAnotherProcessAsksToRetryUntilItIsFree) {
     if (write(to_parent[1], "L", 1) != 1 || read(to_child[0], &c, 1) != 1) _exit(2);
     _exit(0);  // leaving releases the lock
   }
+  close(to_child[0]);
+  close(to_parent[1]);
   char c;
   ASSERT_EQ(1, read(to_parent[0], &c, 1));
   int asked = 0;
@@ -189,8 +195,8 @@ TEST_F(EntryFixture, LockedByAnotherProcessAsksToRetryUntilItIsFree) {
   EXPECT_EQ(0, Entry("e.dwg"));  // No: given up, nothing touched
   EXPECT_EQ(1, Entry("e.dwg"));  // Yes after the other user finished
   EXPECT_EQ(2, asked);
-  for (int fd : {to_child[0], to_child[1], to_parent[0], to_parent[1]})
-    close(fd);
+  close(to_child[1]);
+  close(to_parent[0]);
 }
 
 }  // namespace
