@@ -5,6 +5,7 @@
 #include "dialogs/CDrawingFilesDialog.h"
 #include "dialogs/DialogModule.h"
 #include "dialogs/DialogResources.h"
+#include "framework/Decimal.h"
 #include "hostlibs/environ/CEnvironObj.h"
 #include "hostlibs/reslib/CSetInstance.h"
 #include "hostlibs/stddraft/CStdDraftMgr.h"
@@ -118,7 +119,7 @@ void CSingleSettingDialog::TakePick(CComboBox& list) {
 
 bool CSingleSettingDialog::ReadPage() {
   // The number the text begins with; the field takes digits only.
-  const int number = std::atoi(page_.GetWindowText());
+  const int number = afx::DecimalValue(page_.GetWindowText().Bytes());
   if (number < 1 || number > 999) return false;
   CString page;
   page.Format("%03d", number);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "framework/Decimal.h"
 #include "hostlibs/environ/CEnvironObj.h"
 #include "register/FolderPath.h"
 
@@ -26,24 +27,6 @@ bool IsSerialCharacter(const CString& s) {
 
 CString OrPlaceholder(const CString& field, const char* placeholder) {
   return field.IsEmpty() ? CString(placeholder) : field;
-}
-
-// The C library's atoi over a field that may hold any bytes: white space skipped, an optional
-// sign, then digits up to the first other byte. Saturates instead of overflowing.
-int DecimalValue(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
-    ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  long long value = 0;
-  for (; i < text.size() && IsDigit(text[i]); ++i) {
-    value = value * 10 + (text[i] - '0');
-    if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
-  }
-  if (negative) value = -value;
-  if (value > INT_MAX) return INT_MAX;
-  return static_cast<int>(value);
 }
 
 }  // namespace
@@ -174,8 +157,8 @@ int CDrawingFile::Parse(const CString& line) {
   name_ = CString(fields[0]);
   life_ = CString(fields[1]);
   arrangement_ = CString(fields[2]);
-  type_.fieldNo = DecimalValue(fields[3]);
-  type_.no = DecimalValue(fields[4]);
+  type_.fieldNo = afx::DecimalValue(fields[3]);
+  type_.no = afx::DecimalValue(fields[4]);
   type_.code = CString(fields[5]);
   page_ = CString(fields[6]);
   history_ = CString(fields[7]);
