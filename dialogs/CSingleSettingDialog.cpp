@@ -30,12 +30,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-bool IsOneCodeCharacter(const CString& s) {
-  if (s.GetLength() != 1) return false;
-  const char c = s[0];
-  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z');
-}
-
 // The life cycle list's first characters pick the item: C, D and M, anything else S.
 int LifeIndex(const CString& life) {
   const char c = life.IsEmpty() ? '\0' : life[0];
@@ -102,12 +96,12 @@ bool CSingleSettingDialog::ReadLife() {
 
 bool CSingleSettingDialog::ReadArrangement() {
   const CString text = arrangement_.GetWindowText();
-  return IsOneCodeCharacter(text) && work_.Arrangement(text);
+  return work_.Arrangement(text) != 0;  // the record's own check decides
 }
 
 bool CSingleSettingDialog::ReadHistory() {
   const CString text = history_.GetWindowText();
-  return IsOneCodeCharacter(text) && work_.History(text);
+  return work_.History(text) != 0;
 }
 
 // The edit field of a combo box shows a picked item only after the selection notification:

@@ -17,34 +17,25 @@
 
 using namespace registration;
 
-namespace {
-
-bool IsCodeCharacter(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z');
-}
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-}  // namespace
-
 void CDrawingManager::SetInfoFromFileName(const CString& name, CDrawingFile& record,
                                           const CEnvironObj& env, CStdDraftMgr* draft) {
   record.Name(name);
   CString base = env.GetBaseNameFromFileName(name);
   if (base.GetLength() != 8) return;
   base.MakeUpper();
-  if (CString("SDCM").Find(base[0]) < 0 || !IsCodeCharacter(base[1])) return;
   const CString code = base.Mid(2, 2);
   const CStdTreeElm* element = draft->SrchElm(code);
   if (!element) return;
-  if (!IsDigit(base[4]) || !IsDigit(base[5]) || !IsDigit(base[6]) || !IsCodeCharacter(base[7])) {
+  // The record's own setters judge each field; the name counts only when all pass.
+  CDrawingFile fields;
+  if (!fields.Life(base.Left(1)) || !fields.Arrangement(base.Mid(1, 1)) ||
+      !fields.Page(base.Mid(4, 3)) || !fields.History(base.Mid(7, 1))) {
     return;
   }
-  record.Life(base.Left(1));
-  record.Arrangement(base.Mid(1, 1));
-  record.Page(base.Mid(4, 3));
-  record.History(base.Mid(7, 1));
+  record.Life(fields.Life());
+  record.Arrangement(fields.Arrangement());
+  record.Page(fields.Page());
+  record.History(fields.History());
   record.SetTypeInfo({element->GetFieldNo(), element->GetNo(), code});
 }
 
