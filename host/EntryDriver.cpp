@@ -7,13 +7,11 @@
 #include "host/Text.h"
 #include "hostlibs/stddraft/CStdDraftMgr.h"
 #include "hostlibs/stddraft/SelZumenType.h"
+#include "registration/Messages.h"
 
 namespace host {
 
 namespace {
-
-constexpr const char8_t* kOverwriteCaption = u8"ファイルの上書き確認";
-constexpr const char8_t* kLockCaption = u8"編集ロックエラー";
 
 // The life cycle list's item for a letter: S, D, C, M.
 int LifeIndex(const CString& life) {
@@ -82,10 +80,10 @@ void EntryDriver::ChooseType(afx::DialogSession& s) {
 int EntryDriver::Answer(const afx::MessageBoxRequest& request) {
   Think();
   int answer = IDOK;
-  const bool lock_question = request.caption == CString(kLockCaption);
+  const bool lock_question = request.text == CString(registration::kLockedByOther);
   if ((request.type & MB_TYPEMASK) == MB_YESNO) {
     answer = IDNO;
-    if (request.caption == CString(kOverwriteCaption)) answer = answers_.yes ? IDYES : IDNO;
+    if (request.text == CString(registration::kOverwrite)) answer = answers_.yes ? IDYES : IDNO;
     if (lock_question) answer = wait_.StillWaiting() ? IDYES : IDNO;
   }
   // Retry questions repeat while the other user works; only the first is worth printing.
