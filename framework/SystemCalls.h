@@ -1,5 +1,5 @@
-// The system calls through which the file layer reads, rewrites and looks at files. They are held in
-// one table so that a test can make them fail part-way, as a failing disk or a network drive
+// The system calls through which the file layer reads, rewrites and looks at files. They are held
+// in one table so that a test can make them fail part-way, as a failing disk or a network drive
 // does, and see that nothing is lost; the program never changes them.
 #pragma once
 

@@ -24,7 +24,8 @@ int CSelFileList::AddFileList(const CEnvironObj& env, const CString& dir, const 
   const CString ext = FilterExtension(filter);
   std::vector<CString> found;
   const bool listed = afx::ListDirectory(dir, [&](const afx::DirEntry& entry) {
-    if (!entry.isDirectory && !entry.isLink && env.GetExtNameFromFileName(entry.name).CompareNoCase(ext) == 0) {
+    if (!entry.isDirectory && !entry.isLink &&
+        env.GetExtNameFromFileName(entry.name).CompareNoCase(ext) == 0) {
       found.push_back(entry.name);
     }
   });
