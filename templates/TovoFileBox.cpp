@@ -15,8 +15,17 @@ void StoreAutoLink(CArchive& ar, const TovoFileBox::AutoLinkInfo& info) {
   ar << std::int32_t{info.Param1} << std::int32_t{info.Param2} << info.Text1 << info.Text2;
 }
 
-void LoadAutoLink(CArchive& ar, TovoFileBox::AutoLinkInfo& info) {
-  ar >> info.Param1 >> info.Param2 >> info.Text1 >> info.Text2;
+void LoadAutoLink(CArchive& ar, TovoFileBox::AutoLinkInfo& info, LoadBudget& budget) {
+  ar >> info.Param1 >> info.Param2 >> info.Text1;
+  budget.Charge(LoadBudget::TextBytes(info.Text1.GetLength()));
+  ar >> info.Text2;
+  budget.Charge(LoadBudget::TextBytes(info.Text2.GetLength()));
+}
+
+// An array of records, which have destructors, carries its count before them.
+ULONGLONG AutoLinkArrayBytes(int capacity) {
+  return LoadBudget::HeapBytes(
+      static_cast<ULONGLONG>(capacity) * sizeof(TovoFileBox::AutoLinkInfo) + sizeof(size_t));
 }
 
 bool IsBlank(const TovoFileBox::AutoLinkInfo& info) {
@@ -63,11 +72,16 @@ int TovoFileBox::AddAutoLink(const AutoLinkInfo& info) {
   return auto_links_.GetCnt() - 1;
 }
 
+ULONGLONG TovoFileBox::EmptyBytes() {
+  return LoadBudget::HeapBytes(sizeof(TovoFileBox)) + AutoLinkArrayBytes(kAutoLinkStep);
+}
+
 void TovoFileBox::Serialize(CArchive& ar) {
   if (ar.IsStoring()) {
     Store(ar);
   } else {
-    Load(ar);
+    LoadBudget budget = LoadBudget::ForArchive(ar);
+    Load(ar, budget);
   }
 }
 
@@ -78,25 +92,31 @@ void TovoFileBox::Store(CArchive& ar) {
     StoreAutoLink(ar, auto_links_[i]);
 }
 
-void TovoFileBox::Load(CArchive& ar) {
-  TovoItem::Serialize(ar);
+void TovoFileBox::Load(CArchive& ar, LoadBudget& budget) {
+  LoadNames(ar, budget);
   ar >> sn_digit_ >> extension_;
+  budget.Charge(LoadBudget::TextBytes(extension_.GetLength()));
   auto_links_.Resize(0);
   if (TemplateFileVersion == kSingleAutoLinkTemplateFileVersion) {
-    LoadSingleAutoLink(ar);
+    LoadSingleAutoLink(ar, budget);
   } else {
-    LoadAutoLinkList(ar);
+    LoadAutoLinkList(ar, budget);
   }
 }
 
-// The first file version kept one record per box, blank when the box had none.
-void TovoFileBox::LoadSingleAutoLink(CArchive& ar) {
+// The first file version kept one record per box, blank when the box had none. Its array is
+// the first one, which EmptyBytes counts.
+void TovoFileBox::LoadSingleAutoLink(CArchive& ar, LoadBudget& budget) {
   AutoLinkInfo info;
-  LoadAutoLink(ar, info);
-  if (!IsBlank(info)) auto_links_.Append(info);
+  LoadAutoLink(ar, info, budget);
+  if (IsBlank(info)) return;
+  // The array holds a copy of the texts, made while the record read holds them too.
+  budget.Charge(LoadBudget::TextBytes(info.Text1.GetLength()) +
+                LoadBudget::TextBytes(info.Text2.GetLength()));
+  auto_links_.Append(info);
 }
 
-void TovoFileBox::LoadAutoLinkList(CArchive& ar) {
+void TovoFileBox::LoadAutoLinkList(CArchive& ar, LoadBudget& budget) {
   std::int32_t count = 0;
   ar >> count;
   if (count <= 0) return;
@@ -105,9 +125,10 @@ void TovoFileBox::LoadAutoLinkList(CArchive& ar) {
   if (static_cast<ULONGLONG>(count) > ar.BytesLeft() / kMinAutoLinkBytes) {
     throw CArchiveException(CArchiveException::endOfFile);
   }
+  budget.Charge(AutoLinkArrayBytes((count - 1) / kAutoLinkStep * kAutoLinkStep + kAutoLinkStep));
   auto_links_.Resize(count);
   for (int i = 0; i < count; ++i)
-    LoadAutoLink(ar, auto_links_[i]);
+    LoadAutoLink(ar, auto_links_[i], budget);
 }
 
 int operator==(const TovoFileBox::AutoLinkInfo& a, const TovoFileBox::AutoLinkInfo& b) {

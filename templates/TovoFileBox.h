@@ -48,6 +48,10 @@ class TovoFileBox : public TovoItem {
   TovoItem* Clone() const override { return Copy(); }
 
   void Serialize(CArchive& ar) override;
+  // Reads a box record over this box's values, charging what it keeps to budget.
+  void Load(CArchive& ar, LoadBudget& budget);
+  // What a box holds before it reads its record: the object and its first record array.
+  static ULONGLONG EmptyBytes();
 
   int SNDigit() const { return sn_digit_; }
   void SNDigit(int digits) { sn_digit_ = digits; }
@@ -66,14 +70,15 @@ class TovoFileBox : public TovoItem {
   void ClearAutoLink() { auto_links_.Resize(0); }
 
  private:
+  static constexpr int kAutoLinkStep = 8;
+
   void Store(CArchive& ar);
-  void Load(CArchive& ar);
-  void LoadSingleAutoLink(CArchive& ar);
-  void LoadAutoLinkList(CArchive& ar);
+  void LoadSingleAutoLink(CArchive& ar, LoadBudget& budget);
+  void LoadAutoLinkList(CArchive& ar, LoadBudget& budget);
 
   int sn_digit_ = 0;
   CString extension_;
-  TVector<AutoLinkInfo> auto_links_{8};
+  TVector<AutoLinkInfo> auto_links_{kAutoLinkStep};
 };
 
 // Exact comparison: the two numbers and the two texts, case-sensitive. Results are 1 or 0.

@@ -44,11 +44,18 @@ void TovoFolder::FreeEntry(TovoItemBuff& buff, TovoItem* item) {
   if (at >= 0) buff.FreeItem(at, 1);
 }
 
+ULONGLONG TovoFolder::EmptyBytes() {
+  return LoadBudget::HeapBytes(sizeof(TovoFolder)) +
+         LoadBudget::HeapBytes(kFolderStep * sizeof(TovoItem*)) +
+         LoadBudget::HeapBytes(kFileBoxStep * sizeof(TovoItem*));
+}
+
 void TovoFolder::Serialize(CArchive& ar) {
   if (ar.IsStoring()) {
     Store(ar);
   } else {
-    Load(ar, 1);
+    LoadBudget budget = LoadBudget::ForArchive(ar);
+    Load(ar, 1, budget);
   }
 }
 
@@ -69,31 +76,35 @@ void TovoFolder::Store(CArchive& ar) {
   StoreItems(ar, folders_);
 }
 
-void TovoFolder::Load(CArchive& ar, int depth) {
+void TovoFolder::Load(CArchive& ar, int depth, LoadBudget& budget) {
   if (depth > kMaxLoadDepth) throw CArchiveException(CArchiveException::genericException);
-  TovoItem::Serialize(ar);
-  LoadFileBoxes(ar);
-  LoadFolders(ar, depth);
+  LoadNames(ar, budget);
+  LoadFileBoxes(ar, budget);
+  LoadFolders(ar, depth, budget);
 }
 
 // A node that fails half-read is never appended; the unique_ptr deletes it on the way out.
-void TovoFolder::LoadFileBoxes(CArchive& ar) {
+// Each node is charged before it is made, so a file of endless empty records stops at the
+// budget instead of at the end of memory.
+void TovoFolder::LoadFileBoxes(CArchive& ar, LoadBudget& budget) {
   std::int32_t count = 0;
   ar >> count;
   for (std::int32_t i = 0; i < count; ++i) {
+    budget.Charge(TovoFileBox::EmptyBytes() + TovoItemBuff::kBytesPerEntry);
     auto box = std::make_unique<TovoFileBox>();
-    box->Serialize(ar);
+    box->Load(ar, budget);
     file_boxes_.AddItem(box.get());
     box.release();
   }
 }
 
-void TovoFolder::LoadFolders(CArchive& ar, int depth) {
+void TovoFolder::LoadFolders(CArchive& ar, int depth, LoadBudget& budget) {
   std::int32_t count = 0;
   ar >> count;
   for (std::int32_t i = 0; i < count; ++i) {
+    budget.Charge(EmptyBytes() + TovoItemBuff::kBytesPerEntry);
     auto folder = std::make_unique<TovoFolder>();
-    folder->Load(ar, depth + 1);
+    folder->Load(ar, depth + 1, budget);
     folders_.AddItem(folder.get());
     folder.release();
   }

@@ -31,6 +31,11 @@ class TovoFolder : public TovoItem {
 
   // Loading appends what it reads to the folder's present contents.
   void Serialize(CArchive& ar) override;
+  // Loads as Serialize does, charging what it keeps to budget.
+  void Load(CArchive& ar, LoadBudget& budget) { Load(ar, 1, budget); }
+  // What a folder holds before it reads its record: the object and the first slot arrays of
+  // its two lists.
+  static ULONGLONG EmptyBytes();
 
   int GetFolderCnt() const { return folders_.GetCnt(); }
   // The sub-folder at i, or null when that entry is not a folder.
@@ -54,12 +59,15 @@ class TovoFolder : public TovoItem {
  private:
   static void FreeEntry(TovoItemBuff& buff, TovoItem* item);
   void FreeChildren();
+  static constexpr int kFolderStep = 16;
+  static constexpr int kFileBoxStep = 32;
+
   static void StoreItems(CArchive& ar, TovoItemBuff& items);
   void Store(CArchive& ar);
-  void Load(CArchive& ar, int depth);
-  void LoadFileBoxes(CArchive& ar);
-  void LoadFolders(CArchive& ar, int depth);
+  void Load(CArchive& ar, int depth, LoadBudget& budget);
+  void LoadFileBoxes(CArchive& ar, LoadBudget& budget);
+  void LoadFolders(CArchive& ar, int depth, LoadBudget& budget);
 
-  TovoItemBuff folders_{16};
-  TovoItemBuff file_boxes_{32};
+  TovoItemBuff folders_{kFolderStep};
+  TovoItemBuff file_boxes_{kFileBoxStep};
 };

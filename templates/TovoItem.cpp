@@ -10,3 +10,10 @@ void TovoItem::Serialize(CArchive& ar) {
     ar >> disp_name_;
   }
 }
+
+void TovoItem::LoadNames(CArchive& ar, LoadBudget& budget) {
+  ar >> name_;
+  budget.Charge(LoadBudget::TextBytes(name_.GetLength()));
+  ar >> disp_name_;
+  budget.Charge(LoadBudget::TextBytes(disp_name_.GetLength()));
+}

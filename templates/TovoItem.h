@@ -3,13 +3,13 @@
 // and can make a deep copy of itself.
 #pragma once
 
+#include <string_view>
 #include <utility>
 
-#include <string_view>
 #include "framework/CArchive.h"
 #include "framework/CObject.h"
-
 #include "framework/CString.h"
+#include "templates/LoadBudget.h"
 
 class TovoItem : public CObject {
   DECLARE_DYNAMIC(TovoItem)
@@ -36,6 +36,8 @@ class TovoItem : public CObject {
       : name_(name), disp_name_(disp_name) {}
   TovoItem(const TovoItem&) = default;
   TovoItem& operator=(const TovoItem&) = default;
+  // Reads the two names as Serialize does, charging their texts to budget.
+  void LoadNames(CArchive& ar, LoadBudget& budget);
 
  private:
   CString name_;

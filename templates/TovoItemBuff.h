@@ -9,6 +9,10 @@
 
 class TovoItemBuff {
  public:
+  // What each entry adds to a list's memory at most: a list of n entries has at most n plus
+  // one step of slots, and while it grows it holds the old slots and the new for a moment.
+  static constexpr size_t kBytesPerEntry = 2 * sizeof(TovoItem*);
+
   // The growth step (at least 1) is also the first capacity.
   explicit TovoItemBuff(int step = 8) : items_(step) {}
   // Copies the pointers only: the copy lists the same item objects.

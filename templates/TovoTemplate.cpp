@@ -1,9 +1,12 @@
 #include "templates/TovoTemplate.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <memory>
 #include <new>
+#include <utility>
 
+#include "framework/CFile.h"
 #include "templates/TovoTemplateInfo.h"
 
 namespace {
@@ -17,6 +20,69 @@ class CurrentVersionOnExit {
   CurrentVersionOnExit& operator=(const CurrentVersionOnExit&) = delete;
   ~CurrentVersionOnExit() { TemplateFileVersion = kCurrentTemplateFileVersion; }
 };
+
+// What one read of a template file has taken so far. The template takes it over when the
+// read ends, whole or cut short by damage; a read stopped for memory leaves the template as
+// it was.
+class TemplateRead {
+ public:
+  TemplateRead() = default;
+  TemplateRead(const TemplateRead&) = delete;
+  TemplateRead& operator=(const TemplateRead&) = delete;
+  ~TemplateRead() { folders_.FreeAllItems(); }
+
+  void Read(CArchive& ar, int version, LoadBudget& budget);
+  // Appends the folders read to info's and sets the texts read; info is left as it was
+  // when that fails.
+  void MoveTo(TovoTemplateInfo& info);
+
+ private:
+  static constexpr CString TovoTemplateInfo::*kTexts[] = {
+      &TovoTemplateInfo::Name, &TovoTemplateInfo::OutText, &TovoTemplateInfo::OutProgram,
+      &TovoTemplateInfo::OutCmdLine};
+
+  CString texts_[4];
+  int texts_read_ = 0;
+  TovoItemBuff folders_{8};
+};
+
+void TemplateRead::Read(CArchive& ar, int version, LoadBudget& budget) {
+  // The command line came with version 0x300; older files leave the present value alone.
+  const int texts =
+      static_cast<std::uint32_t>(version) >= static_cast<std::uint32_t>(kCurrentTemplateFileVersion)
+          ? 4
+          : 3;
+  while (texts_read_ < texts) {
+    CString& text = texts_[texts_read_];
+    ar >> text;
+    budget.Charge(LoadBudget::TextBytes(text.GetLength()));
+    ++texts_read_;
+  }
+  std::int32_t count = 0;
+  ar >> count;
+  for (std::int32_t i = 0; i < count; ++i) {
+    // Its slot here and, once handed over, in the template's own list.
+    budget.Charge(TovoFolder::EmptyBytes() + 2 * TovoItemBuff::kBytesPerEntry);
+    auto folder = std::make_unique<TovoFolder>();
+    folder->Load(ar, budget);
+    folders_.AddItem(folder.get());
+    folder.release();
+  }
+}
+
+void TemplateRead::MoveTo(TovoTemplateInfo& info) {
+  const int kept = info.folders.GetCnt();
+  try {
+    for (int i = 0; i < folders_.GetCnt(); ++i)
+      info.folders.AddItem(folders_.GetItem(i));
+  } catch (...) {
+    info.folders.DelItem(kept, info.folders.GetCnt() - kept);  // still ours to free
+    throw;
+  }
+  folders_.Clear();
+  for (int i = 0; i < texts_read_; ++i)
+    info.*kTexts[i] = std::move(texts_[i]);
+}
 
 }  // namespace
 
@@ -84,33 +150,36 @@ void TovoTemplate::DelFolder(TovoFolder* folder) {
 }
 
 void TovoTemplate::Load(CArchive& ar) {
+  LoadBudget budget = LoadBudget::ForArchive(ar);
+  Load(ar, budget);
+}
+
+void TovoTemplate::Load(CArchive& ar, LoadBudget& budget) {
   CurrentVersionOnExit restore;
   std::int32_t version = 0;
   ar >> version;
   TemplateFileVersion = version;
+  TemplateRead read;
   try {
-    LoadBody(ar, version);
+    read.Read(ar, version, budget);
+  } catch (const CArchiveException&) {
+    read.MoveTo(*info_);
+    throw;
   } catch (const std::bad_alloc&) {
     throw CMemoryException();
   }
+  read.MoveTo(*info_);
 }
 
-void TovoTemplate::LoadBody(CArchive& ar, int version) {
-  ar >> info_->Name;
-  ar >> info_->OutText;
-  ar >> info_->OutProgram;
-  // The command line came with version 0x300; older files leave the present value alone.
-  if (static_cast<std::uint32_t>(version) >=
-      static_cast<std::uint32_t>(kCurrentTemplateFileVersion))
-    ar >> info_->OutCmdLine;
-  std::int32_t count = 0;
-  ar >> count;
-  for (std::int32_t i = 0; i < count; ++i) {
-    auto folder = std::make_unique<TovoFolder>();
-    folder->Serialize(ar);
-    info_->folders.AddItem(folder.get());
-    folder.release();
+void TovoTemplate::LoadFile(const char* path) {
+  CFile file(path, CFile::modeRead | CFile::shareDenyWrite);
+  if (file.GetLength() > LoadBudget::kMaxFileBytes) {
+    throw CFileException(CFileException::invalidFile, EFBIG, file.GetFilePath());
   }
+  TovoTemplate read;
+  CArchive ar(&file, CArchive::load);
+  read.Load(ar);
+  std::swap(info_, read.info_);
 }
 
 void TovoTemplate::Save(CArchive& ar) const {

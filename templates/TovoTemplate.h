@@ -43,14 +43,23 @@ class TovoTemplate {
   void DelFolder(TovoFolder* folder);
 
   // Reads a template file, appending its folders to those already here. A damaged or short
-  // file raises CArchiveException; what was read before the damage stays. Must not run for
-  // two templates at once: it sets the module-wide TemplateFileVersion while it reads.
+  // file raises CArchiveException; what was read before the damage stays. A file that would
+  // take more memory than its size allows (see LoadBudget), or that is larger than
+  // LoadBudget::kMaxFileBytes, raises CMemoryException and leaves the template as it was.
+  // Must not run for two templates at once: it sets the module-wide TemplateFileVersion
+  // while it reads.
   void Load(CArchive& ar);
+  // The same within a budget of the caller's.
+  void Load(CArchive& ar, LoadBudget& budget);
+  // Reads the template file at path in place of this template's contents. Only a regular
+  // file is read, never through a symbolic link; a file larger than
+  // LoadBudget::kMaxFileBytes is refused (CFileException, cause invalidFile, EFBIG). Any
+  // failure raises the exception of its cause (CFileException, CArchiveException,
+  // CMemoryException) and leaves the template as it was.
+  void LoadFile(const char* path);
   // Writes a template file of the current version.
   void Save(CArchive& ar) const;
 
  private:
-  void LoadBody(CArchive& ar, int version);
-
   TovoTemplateInfo* info_;
 };

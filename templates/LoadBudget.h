@@ -1,0 +1,51 @@
+// LoadBudget: the memory that reading one template or link box file may hold. Whatever the
+// counts inside a file claim, reading it holds at most kBytesPerFileByte times its size plus
+// kFixedBytes: every object and text the reader keeps is charged as it is made, and a read
+// whose charges pass the budget stops with CMemoryException. A file of many empty records
+// (a folder record is ten bytes, the folder half a kilobyte) is refused instead of taking
+// gigabytes.
+#pragma once
+
+#include <cstddef>
+
+#include "framework/Types.h"
+
+class CArchive;
+
+class LoadBudget {
+ public:
+  // Files larger than this are refused before any of them is read.
+  static constexpr ULONGLONG kMaxFileBytes = 1ULL << 30;
+  static constexpr ULONGLONG kBytesPerFileByte = 8;
+  static constexpr ULONGLONG kFixedBytes = 64ULL << 20;
+
+  // A budget of bytes for what a read keeps.
+  explicit LoadBudget(ULONGLONG bytes) : left_(bytes) {}
+  // The budget for a file of file_bytes: kBytesPerFileByte times its size plus kFixedBytes,
+  // less what the reader needs for a moment without charging it: passing_per_byte times the
+  // file's size and passing_fixed.
+  static LoadBudget ForFile(ULONGLONG file_bytes, ULONGLONG passing_per_byte,
+                            ULONGLONG passing_fixed);
+  // The budget for reading the rest of ar, whose texts the archive reads itself. Throws
+  // CMemoryException when more than kMaxFileBytes are left.
+  static LoadBudget ForArchive(CArchive& ar);
+
+  // Takes bytes from the budget; throws CMemoryException, charging nothing, when fewer are
+  // left.
+  void Charge(ULONGLONG bytes);
+  // As Charge, false instead of the exception.
+  bool TryCharge(ULONGLONG bytes);
+  ULONGLONG Left() const { return left_; }
+  ULONGLONG Charged() const { return charged_; }
+
+  // What the C library's heap takes for one block of request bytes: the request with its
+  // header, rounded up to the heap's alignment, never less than its smallest block.
+  static ULONGLONG HeapBytes(ULONGLONG request);
+  // What a CString of length bytes holds beyond its own object: nothing while the text fits
+  // inside the object, else one heap block for the text and its NUL.
+  static ULONGLONG TextBytes(size_t length);
+
+ private:
+  ULONGLONG left_;
+  ULONGLONG charged_ = 0;
+};
