@@ -18,6 +18,7 @@
 
 #include "framework/CString.h"
 #include "framework/Types.h"
+#include "templates/LoadBudget.h"
 #include "templates/TovoFileBox.h"
 #include "templates/TovoItem.h"
 #include "templates/TovoItemBuff.h"
@@ -77,10 +78,17 @@ class TovoLinkBox : public TovoItem {
   void DevideLinks(int i);
   static void SetLinkDataNo(TovoLink* link, int no) { link->SetDataNo(no); }
 
-  // 1 loaded; 0 failed, with no links and no deleted links.
+  // 1 loaded; 0 failed, with no links and no deleted links. Only a regular file is read,
+  // never through a symbolic link, and a FIFO or device is refused at once. A save cut short
+  // (its journal beside the file) is finished or undone first, so what is read is the file
+  // before that save or after it. Reading holds at most LoadBudget's bound for the file's
+  // size: a file that would take more is refused.
   int Load(const char* path);
-  // 1 saved; 0 the file could not be written; -1 refused because someone changed the file
-  // since this box last loaded or saved it.
+  // 1 saved; 0 the file could not be written, and is as it was; -1 refused because someone
+  // changed the file since this box last loaded or saved it. The file is rewritten in place
+  // through a journal, so a save killed at any moment leaves the old box or, once the next
+  // load or save finishes it, the new one. Never writes through a symbolic link or to a
+  // file with other names (hard links), whose writes would land elsewhere too.
   int Save(const char* path);
 
  protected:
@@ -107,16 +115,23 @@ class TovoLinkBox : public TovoItem {
   // former number repeats, else one more.
   void RenumberFrom(int first, int no);
   // Links being read from a file: the box takes none before the whole file is read, so a
-  // file that fails adds nothing, and its array then grows in one sweep.
+  // file that fails adds nothing, and its array then grows in one sweep. Each link is
+  // charged to the read's budget: per_link bytes and its texts.
   struct ReadLinkList {
+    ReadLinkList(LoadBudget& read_budget, ULONGLONG link_bytes)
+        : budget(read_budget), per_link(link_bytes) {}
+
+    LoadBudget& budget;
+    ULONGLONG per_link;
     std::vector<std::unique_ptr<TovoLink>> links;
     int running = 0;  // links without a number are numbered on from the one before
     // A link from the values of a Link element, bit i of found set for each present; 0 when a
-    // required one is missing.
+    // required one is missing or the budget has no room for it.
     int Add(unsigned long found, const std::string_view* values);
     void MoveTo(TovoItemBuff& into);
   };
-  int ReadLinks(const CXmlFileElms& children, const char* name, TovoItemBuff& into);
+  int ReadLinks(const CXmlFileElms& children, const char* name, TovoItemBuff& into,
+                LoadBudget& budget);
   // One list element and its links.
   static int ReadTagList(xmlfile::XmlTagReader& reader, const char* name, ReadLinkList& into);
   void WriteDoc(CXmlFileWriter& writer) const;

@@ -1,12 +1,16 @@
 // The link box's XML file: writing it, reading it back, and the file-time guard that keeps a
 // box from overwriting a file that someone changed since the box last read or wrote it.
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -14,6 +18,7 @@
 #include "framework/CFile.h"
 #include "framework/CMemFile.h"
 #include "framework/FileSystem.h"
+#include "framework/InPlaceRewrite.h"
 #include "hostlibs/xmlfile/CXmlFileAutoPtr.h"
 #include "hostlibs/xmlfile/CXmlFileDoc.h"
 #include "hostlibs/xmlfile/CXmlFileElm.h"
@@ -97,6 +102,69 @@ unsigned long ReadLinkAttrs(const CXmlFileElm& elm, std::string_view (&values)[k
   return elm.GetAttrs(kLinkAttrNames, kLinkAttrs, values);
 }
 
+// What the readers need for a moment beyond what they charge: the tag reader's decoded
+// values and the first blocks of the link pools.
+constexpr ULONGLONG kPassingBytes = 4 << 20;
+// What each link read holds besides its piece and its texts: its pointer in the list being
+// read, which doubles as it fills (the old array and the new for a moment), and its slot in
+// the box, which grows by copying.
+constexpr ULONGLONG kLinkListBytes = 3 * sizeof(void*) + TovoItemBuff::kBytesPerEntry;
+// A pool whose links are not counted first lays out blocks that double as they fill: at most
+// twice the pieces it hands out.
+const ULONGLONG kTagLinkBytes = 2 * TovoLinkPool::PieceBytes(sizeof(TovoLink)) + kLinkListBytes;
+
+// The modification time of the open file, as CFileStatus gives it.
+ULONGLONG ModifiedTime(const CFile& file) {
+  struct stat st;
+  if (::fstat(file.m_hFile, &st) != 0) {
+    throw CFileException(CFileException::CauseFromErrno(errno), errno, file.GetFilePath());
+  }
+  return static_cast<ULONGLONG>(st.st_mtim.tv_sec) * 1000000000ULL +
+         static_cast<ULONGLONG>(st.st_mtim.tv_nsec);
+}
+
+// Finishes or undoes a save of the file that was cut short, for the holder of its exclusive
+// lock. Recovering reads the journal whole: a journal larger than a save of a file that a
+// load accepts (old and new contents of at most CXmlFileDoc::kMaxFileSize each) is no save
+// of ours, and is left alone rather than read.
+void RecoverCutShortSave(CFile& file) {
+  const CString journal = afx::JournalPath(file.GetFilePath());
+  std::string os;
+  struct stat st;
+  if (afx::TryToUtf8(journal, os) && ::lstat(os.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+      static_cast<ULONGLONG>(st.st_size) > 2 * CXmlFileDoc::kMaxFileSize + (64 << 10)) {
+    throw CFileException(CFileException::invalidFile, EFBIG, journal);
+  }
+  afx::RecoverJournal(file);
+}
+
+// Opens the box's file to read it. A journal beside it is a save that was cut short: a save
+// under way holds the file, so none is while the file is open here. The file is then taken
+// whole and that save finished, or undone, before anything is read.
+void OpenToRead(const CString& path, CFile& file) {
+  CFileException error(CFileException::none, 0, CString());
+  if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite, &error)) throw error;
+  if (afx::LookAt(afx::JournalPath(path)).error == ENOENT) return;
+  file.Close();
+  if (!file.Open(path, CFile::modeReadWrite | CFile::shareExclusive, &error)) throw error;
+  RecoverCutShortSave(file);
+}
+
+// Closes the file of a save that failed. A file the save itself created and left empty goes
+// again, so that the failure leaves the folder as it was; one that a journal still stands
+// beside is left for the next holder to finish.
+void Unmake(CFile& file, bool created) {
+  if (created && file.IsOpen() && file.IsLinked() &&
+      afx::LookAt(afx::JournalPath(file.GetFilePath())).error == ENOENT) {
+    try {
+      if (file.GetLength() == 0) CFile::Remove(file.GetFilePath());
+    } catch (const CException&) {
+      // An empty file left behind is harmless: the next save fills it.
+    }
+  }
+  file.Abort();
+}
+
 CString Decimal(long long value) {
   char text[24];
   const auto result = std::to_chars(text, text + sizeof text - 1, value);
@@ -150,30 +218,36 @@ int TovoLinkBox::Save(const char* path) {
   if (file_time_ != 0 && afx::GetFileStatus(path, status) && status.m_mtime > file_time_) {
     return -1;
   }
+  CFile file;
+  bool created = false;
   try {
-    // The whole text is made before the file is touched, and the disk room is taken before
-    // the old text is overwritten, so a failure leaves the previous file as it was.
+    // The whole text is made before the file is touched.
     CMemFile text;
     CXmlFileWriter writer;
     writer.WriteBeginFile(text, kRootName, 1);
     WriteDoc(writer);
-    const std::string_view bytes = text.Contents();
-    CFile file(path, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite |
-                         CFile::shareExclusive);
-    file.Reserve(bytes.size());
-    for (size_t done = 0; done < bytes.size();) {
-      const size_t piece = std::min<size_t>(bytes.size() - done, 1u << 30);
-      file.Write(bytes.data() + done, static_cast<UINT>(piece));
-      done += piece;
+    created = afx::LookAt(path).error == ENOENT;
+    CFileException error(CFileException::none, 0, CString());
+    if (!file.Open(path,
+                   CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite |
+                       CFile::shareExclusive | CFile::modeSingleLink,
+                   &error)) {
+      throw error;
     }
-    file.SetLength(bytes.size());
+    RecoverCutShortSave(file);
+    // Checked again under the lock: a change written since the look above, or a cut-short
+    // save just finished, is someone else's change too.
+    if (file_time_ != 0 && !created && ModifiedTime(file) > file_time_) return -1;
+    afx::RewriteInPlace(file, text.Contents());
+    file_time_ = ModifiedTime(file);
     file.Close();
   } catch (const CException&) {
+    Unmake(file, created);
     return 0;
   } catch (const std::bad_alloc&) {
+    Unmake(file, created);
     return 0;
   }
-  file_time_ = afx::GetFileStatus(path, status) ? status.m_mtime : 0;
   return 1;
 }
 
@@ -181,23 +255,29 @@ int TovoLinkBox::Save(const char* path) {
 
 int TovoLinkBox::Load(const char* path) {
   Clear();
-  if (_Load(path)) return 1;
+  try {
+    if (path && _Load(path)) return 1;
+  } catch (const CException&) {
+  } catch (const std::bad_alloc&) {
+  }
   Clear();
   return 0;
 }
 
 int TovoLinkBox::_Load(const char* path) {
-  // The time is taken before the file is read: should someone write it meanwhile, the box
-  // then holds an older time and refuses to overwrite that change.
-  CFileStatus status;
-  if (!path || !afx::GetFileStatus(path, status)) return 0;
+  CFile file;
+  OpenToRead(path, file);
   CXmlFileReader reader;
   CXmlFileAutoPtr<CXmlFileDoc> doc(reader.GetDoc());
-  if (!doc || !doc->ReadUrl(path)) return 0;
+  if (!doc || !doc->ReadFile(file)) return 0;
+  // Taken while the file is held, so that no save can come between the text and its time:
+  // should someone write it later, the box refuses to overwrite that change.
+  const ULONGLONG time = ModifiedTime(file);
+  file.Close();
   // A file as Save writes it is read from its text, tag by tag: a box of many links loads in
   // a fraction of the time that building the document's tree takes. Any other is parsed.
   if (!ReadTags(doc->GetText()) && !(doc->ParseText() && ReadDoc(*doc))) return 0;
-  file_time_ = status.m_mtime;
+  file_time_ = time;
   return 1;
 }
 
@@ -212,18 +292,28 @@ int TovoLinkBox::ReadDoc(const CXmlFileDoc& doc) {
   DispName(value);
   CXmlFileAutoPtr<CXmlFileElms> children(root->GetChildren());
   if (!children) return 0;
-  return ReadLinks(*children, kLinksName, links_) &&
-         ReadLinks(*children, kDeletedLinksName, deleted_);
+  // The document itself, as it bounds what it holds, and then every link.
+  LoadBudget budget = LoadBudget::ForFile(doc.GetTextSize(), 0, kPassingBytes);
+  if (!budget.TryCharge(doc.HeldBytes())) return 0;
+  return ReadLinks(*children, kLinksName, links_, budget) &&
+         ReadLinks(*children, kDeletedLinksName, deleted_, budget);
 }
 
-int TovoLinkBox::ReadLinks(const CXmlFileElms& children, const char* name, TovoItemBuff& into) {
+int TovoLinkBox::ReadLinks(const CXmlFileElms& children, const char* name, TovoItemBuff& into,
+                           LoadBudget& budget) {
   CXmlFileAutoPtr<CXmlFileElm> list(children.FindAnElm(name));
   if (!list) return 0;
   CXmlFileAutoPtr<CXmlFileElms> elms(list->GetChildren());
   if (!elms) return 1;
-  ReadLinkList read;
-  read.links.reserve(static_cast<size_t>(elms->GetCount()));
-  TovoLinkPool pool(static_cast<size_t>(elms->GetCount()), sizeof(TovoLink));
+  // Room for the Link elements there are, none for any other element, charged before it is
+  // taken: a pool piece and a pointer each.
+  const size_t count = static_cast<size_t>(elms->CountElms(kLinkName));
+  if (!budget.TryCharge(count * (TovoLinkPool::PieceBytes(sizeof(TovoLink)) + sizeof(void*)))) {
+    return 0;
+  }
+  ReadLinkList read{budget, TovoItemBuff::kBytesPerEntry};
+  read.links.reserve(count);
+  TovoLinkPool pool(count, sizeof(TovoLink));
   long position = 0;
   // One element object serves the whole list, pointed at each Link in turn.
   CXmlFileAutoPtr<CXmlFileElm> elm(elms->FindElm(kLinkName, position));
@@ -247,6 +337,11 @@ int TovoLinkBox::ReadLinkList::Add(unsigned long found, const std::string_view* 
   const TovoLink::Texts texts{values[kName], values[kDispName], values[kFolName],
                               values[kExtension],
                               found & (1UL << kAddText) ? values[kAddText] : std::string_view()};
+  const ULONGLONG bytes =
+      per_link + LoadBudget::TextBytes(texts.name.size()) +
+      LoadBudget::TextBytes(texts.disp_name.size()) + LoadBudget::TextBytes(texts.fol_name.size()) +
+      LoadBudget::TextBytes(texts.extension.size()) + LoadBudget::TextBytes(texts.add_text.size());
+  if (!budget.TryCharge(bytes)) return 0;
   links.push_back(
       std::unique_ptr<TovoLink>(new TovoLink(texts, ParseGroupNo(values[kGroupNo]), data_no)));
   return 1;
@@ -275,8 +370,11 @@ int TovoLinkBox::ReadTags(std::string_view text) {
   }
   const CString name(values[1]);
   const CString disp_name(values[2]);
-  ReadLinkList links;
-  ReadLinkList deleted;
+  // The text, which the caller holds, and then every link.
+  LoadBudget budget = LoadBudget::ForFile(text.size(), 0, kPassingBytes);
+  if (!budget.TryCharge(LoadBudget::HeapBytes(text.size() + 1))) return 0;
+  ReadLinkList links{budget, kTagLinkBytes};
+  ReadLinkList deleted{budget, kTagLinkBytes};
   if (!ReadTagList(reader, kLinksName, links) || !ReadTagList(reader, kDeletedLinksName, deleted) ||
       reader.Next() != xmlfile::XmlTagReader::kClose ||
       reader.Next() != xmlfile::XmlTagReader::kEnd) {

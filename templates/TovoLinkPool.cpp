@@ -136,3 +136,9 @@ void TovoLinkPool::Release(void* p) noexcept {
 size_t TovoLinkPool::BlocksInUse() {
   return blocks_in_use.load(std::memory_order_relaxed);
 }
+
+size_t TovoLinkPool::PieceBytes(size_t size) {
+  // A block's piece is the header and the object rounded up; the heap's block for the same
+  // adds its own header and rounding, at most one more header's worth.
+  return 2 * kHeader + RoundUp(size, kHeader);
+}

@@ -26,6 +26,8 @@ class TovoLinkPool {
   static void Release(void* p) noexcept;
   // Blocks that still hold a link or belong to an open pool.
   static size_t BlocksInUse();
+  // What one object of size bytes takes at most, from a block or from the heap.
+  static size_t PieceBytes(size_t size);
 
  private:
   struct Block;

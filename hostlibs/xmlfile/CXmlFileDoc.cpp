@@ -92,12 +92,11 @@ bool ValuesWithinLimit(const pugi::xml_document& doc) {
 // Reads the whole file into tree's buffer, left uninitialised before: a link box file can
 // run to megabytes, and clearing memory that the read fills anyway costs time. A NUL follows
 // the text.
-bool ReadAll(const char* path, xmlfile::Tree& tree) {
-  CFile file;
-  if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return false;
+bool ReadAll(CFile& file, xmlfile::Tree& tree) {
   try {
     const ULONGLONG length = file.GetLength();
     if (length > CXmlFileDoc::kMaxFileSize) return false;
+    file.SeekToBegin();
     tree.text.reset(new char[length + 1]);
     tree.size = file.Read(tree.text.get(), static_cast<UINT>(length));
     tree.text[tree.size] = '\0';
@@ -107,6 +106,31 @@ bool ReadAll(const char* path, xmlfile::Tree& tree) {
     return false;
   }
   return true;
+}
+
+// pugixml's node and attribute records on this machine: eight and five words.
+constexpr size_t kNodeBytes = 8 * sizeof(void*);
+constexpr size_t kAttributeBytes = 5 * sizeof(void*);
+// An element list is a vector of node pointers that doubles as it is filled: while it grows,
+// the old array and the new, up to three pointers for each element. Two lists are held at
+// once at most (an element's children, and the children of one of them).
+constexpr size_t kListBytesPerElement = 2 * 3 * sizeof(void*);
+
+// The bound that HeldBytes describes, counted from the text before it is parsed. Every node
+// the parser makes (an element, the declaration, the doctype, a CDATA section) begins with
+// '<', and a run of text, the only other node, ends at one or at the end; every attribute has
+// its '='. Comments and processing instructions make no node. The records come in pages of
+// 32 KiB, of which a page's bookkeeping and its unused end take a little.
+size_t HeldBytesOf(std::string_view text) {
+  size_t tags = 0, attributes = 0;
+  for (const char c : text) {
+    tags += c == '<';
+    attributes += c == '=';
+  }
+  const size_t records = (2 * tags + 1) * kNodeBytes + attributes * kAttributeBytes;
+  const size_t pages = records + records / 64 + (size_t{64} << 10);
+  const size_t text_bytes = text.size() + 1 + 2 * sizeof(void*);
+  return text_bytes + pages + tags * kListBytesPerElement + sizeof(xmlfile::Tree) + 64;
 }
 
 }  // namespace
@@ -130,10 +154,29 @@ int CXmlFileDoc::SetText(const char* data, size_t size) {
 
 int CXmlFileDoc::ReadUrl(const char* path) {
   tree_.reset();
+  read_.reset();
+  CFile file;
+  if (!path || !file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return 0;
+  return ReadFile(file);
+}
+
+int CXmlFileDoc::ReadFile(CFile& file) {
+  tree_.reset();
   read_ = std::make_shared<xmlfile::Tree>();
-  if (path && ReadAll(path, *read_)) return 1;
+  if (ReadAll(file, *read_)) return 1;
   read_.reset();
   return 0;
+}
+
+size_t CXmlFileDoc::GetTextSize() const {
+  return read_ ? read_->size : tree_ ? tree_->size : 0;
+}
+
+size_t CXmlFileDoc::HeldBytes() const {
+  if (tree_) return tree_->held;
+  if (!read_) return 0;
+  if (read_->held == 0) read_->held = HeldBytesOf(std::string_view(read_->text.get(), read_->size));
+  return read_->held;
 }
 
 std::string_view CXmlFileDoc::GetText() const {
@@ -148,6 +191,8 @@ int CXmlFileDoc::ParseText() {
 
 int CXmlFileDoc::Parse(std::shared_ptr<xmlfile::Tree> tree) {
   const std::string_view text(tree->text.get(), tree->size);
+  if (tree->held == 0) tree->held = HeldBytesOf(text);
+  if (tree->held > kMaxHeldBytesPerTextByte * tree->size + kMaxHeldFixedBytes) return 0;
   const bool utf8_mark = text.starts_with("\xEF\xBB\xBF");
   // Taken before the parse, which overwrites the closing quotes in place. Escapes only
   // shorten values, so no value of a smaller file can pass the limit.

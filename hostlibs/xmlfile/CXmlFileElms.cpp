@@ -16,6 +16,14 @@ CXmlFileElm* CXmlFileElms::FindAnElm(const char* name) const {
   return FindElm(name, position);
 }
 
+long CXmlFileElms::CountElms(const char* name) const {
+  const std::string_view wanted = xmlfile::BareName(name);
+  long count = 0;
+  for (pugi::xml_node_struct* element : elements_)
+    count += wanted == pugi::xml_node(element).name();
+  return count;
+}
+
 long CXmlFileElms::Find(const char* name, long& position) const {
   if (position < 0) return -1;
   const std::string_view wanted = xmlfile::BareName(name);

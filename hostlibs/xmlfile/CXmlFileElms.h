@@ -23,6 +23,9 @@ class CXmlFileElms {
   ~CXmlFileElms();
 
   long GetCount() const { return static_cast<long>(elements_.size()); }
+  // How many of the elements are named name (a line feed at its start ignored): what a
+  // reader of those elements makes room for, rather than for every element of the list.
+  long CountElms(const char* name) const;
   // The first element named name, or null. A line feed at the start of name is ignored.
   CXmlFileElm* FindAnElm(const char* name) const;
   // The first element named name at or after position, or null; position moves past the
