@@ -1,6 +1,9 @@
 // The XML file library on its own: the writer's text, the reader's element lists, and the
 // documents the reader refuses. Whole link box files are tested with the link box.
 #include <gtest/gtest.h>
+#include <malloc.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -13,6 +16,7 @@
 #include "hostlibs/xmlfile/CXmlFileWriter.h"
 #include "hostlibs/xmlfile/XmlTagReader.h"
 #include "support/Files.h"
+#include "support/Process.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -135,6 +139,69 @@ TEST(CXmlFileReader, RefusesDocumentsItCannotTrust) {
   EXPECT_EQ(0, missing->SetUrl(dir.File("missing.xml")));
   WriteBytes(dir.File("box.xml"), WriteSample(kJapanese));
   EXPECT_EQ(1, missing->SetUrl(dir.File("box.xml")));
+}
+
+TEST(CXmlFileReader, ReadsOnlyRegularFilesAndNeverWaitsOnAFifo) {
+  TempDir dir;
+  const CString real = dir.File("real.xml");
+  WriteBytes(real, WriteSample(kJapanese));
+  const auto os = [](const CString& path) { return afx::ToUtf8(path); };
+  const CString symlink = dir.File("symlink.xml");
+  ASSERT_EQ(0, ::symlink(os(real).c_str(), os(symlink).c_str()));
+  const CString fifo = dir.File("fifo.xml");
+  ASSERT_EQ(0, ::mkfifo(os(fifo).c_str(), 0600));
+  // In a child that an alarm ends, so that a read that waits fails instead of stalling.
+  const auto read = [](const CString& path) {
+    return InChild([&] {
+      alarm(5);
+      CXmlFileDoc doc;
+      return doc.SetUrl(path);
+    });
+  };
+  for (const CString& path : {symlink, fifo, dir.Path(), CString("/dev/zero")})
+    EXPECT_EQ(0, read(path)) << path;
+  EXPECT_EQ(1, read(real));
+}
+
+size_t HeapInUse() {
+  const struct mallinfo2 info = mallinfo2();
+  return info.uordblks + info.hblkhd;
+}
+
+TEST(CXmlFileReader, HeldBytesBoundWhatAParsedDocumentTakes) {
+  const auto repeated = [](const std::string& piece, size_t times) {
+    std::string text;
+    for (size_t i = 0; i < times; ++i)
+      text += piece;
+    return text;
+  };
+  // The shapes that cost the parser most for their size: empty elements, attributes, runs of
+  // text, CDATA, and the elements of a file as a link box writes it.
+  const std::string shapes[] = {
+      "<R>" + repeated("<a/>", 200000) + "</R>",
+      "<R" + repeated(" a=''", 200000) + "/>",
+      "<R>" + repeated("x<a b='1' c='2'/>", 100000) + "</R>",
+      "<R>" + repeated("<![CDATA[x]]>y", 100000) + "</R>",
+      WriteSample(kJapanese) + repeated("<!-- note -->", 1000),
+  };
+  for (const std::string& text : shapes) {
+    CXmlFileDoc doc;
+    const size_t before = HeapInUse();
+    ASSERT_EQ(1, doc.SetText(text.data(), text.size())) << text.substr(0, 40);
+    const size_t held = HeapInUse() - before;
+    EXPECT_LE(text.size(), doc.HeldBytes());
+    if (HeapInUse() != 0) {  // the sanitizer's heap does not say
+      EXPECT_LE(held, doc.HeldBytes()) << text.substr(0, 40);
+    }
+  }
+  // Past eight times its size plus 64 MiB, a document is refused before it is parsed.
+  const std::string costly = "<R>" + repeated("<a/>", 2000000) + "</R>";
+  CXmlFileDoc doc;
+  EXPECT_EQ(0, doc.SetText(costly.data(), costly.size()));
+  EXPECT_EQ(0u, doc.HeldBytes());
+  const std::string bearable = "<R>" + repeated("<a/>", 400000) + "</R>";
+  EXPECT_EQ(1, doc.SetText(bearable.data(), bearable.size()));
+  EXPECT_LT(CXmlFileDoc::kMaxHeldBytesPerTextByte * bearable.size(), doc.HeldBytes());
 }
 
 TEST(CXmlFileReader, ReadsSeveralAttributesAtOnceAndReusesOneElementForAList) {
