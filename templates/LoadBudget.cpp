@@ -5,16 +5,6 @@
 #include "framework/CArchive.h"
 #include "framework/Exceptions.h"
 
-namespace {
-
-// CArchive reads a text into a buffer that doubles as it fills, copies it out, and converts
-// a UTF-16 text once more on the way: for a moment it holds up to six times the text's bytes
-// in the file, besides its own read buffer and its pieces.
-constexpr ULONGLONG kArchivePassingPerByte = 6;
-constexpr ULONGLONG kArchivePassingFixed = 256 << 10;
-
-}  // namespace
-
 LoadBudget LoadBudget::ForFile(ULONGLONG file_bytes, ULONGLONG passing_per_byte,
                                ULONGLONG passing_fixed) {
   if (file_bytes > kMaxFileBytes) return LoadBudget(0);

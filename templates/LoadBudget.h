@@ -18,6 +18,11 @@ class LoadBudget {
   static constexpr ULONGLONG kMaxFileBytes = 1ULL << 30;
   static constexpr ULONGLONG kBytesPerFileByte = 8;
   static constexpr ULONGLONG kFixedBytes = 64ULL << 20;
+  // CArchive reads a text into a buffer that doubles as it fills, copies it out, and converts
+  // a UTF-16 text once more on the way: for a moment it holds up to six times the text's
+  // bytes in the file, besides its own read buffer and its pieces.
+  static constexpr ULONGLONG kArchivePassingPerByte = 6;
+  static constexpr ULONGLONG kArchivePassingFixed = 256 << 10;
 
   // A budget of bytes for what a read keeps.
   explicit LoadBudget(ULONGLONG bytes) : left_(bytes) {}
