@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 #include <utility>
+#include <vector>
 
 #include "framework/CFile.h"
 #include "templates/TovoTemplateInfo.h"
@@ -29,7 +30,6 @@ class TemplateRead {
   TemplateRead() = default;
   TemplateRead(const TemplateRead&) = delete;
   TemplateRead& operator=(const TemplateRead&) = delete;
-  ~TemplateRead() { folders_.FreeAllItems(); }
 
   void Read(CArchive& ar, int version, LoadBudget& budget);
   // Appends the folders read to info's and sets the texts read; info is left as it was
@@ -43,7 +43,9 @@ class TemplateRead {
 
   CString texts_[4];
   int texts_read_ = 0;
-  TovoItemBuff folders_{8};
+  // A list that doubles as it grows: a file of a million folders is not copied over for
+  // every few of them.
+  std::vector<std::unique_ptr<TovoFolder>> folders_;
 };
 
 void TemplateRead::Read(CArchive& ar, int version, LoadBudget& budget) {
@@ -61,25 +63,27 @@ void TemplateRead::Read(CArchive& ar, int version, LoadBudget& budget) {
   std::int32_t count = 0;
   ar >> count;
   for (std::int32_t i = 0; i < count; ++i) {
-    // Its slot here and, once handed over, in the template's own list.
-    budget.Charge(TovoFolder::EmptyBytes() + 2 * TovoItemBuff::kBytesPerEntry);
+    // Its slot here (the old array and the new for a moment while the list doubles) and,
+    // once handed over, in the template's own list.
+    budget.Charge(TovoFolder::EmptyBytes() + 3 * sizeof(void*) + TovoItemBuff::kBytesPerEntry);
     auto folder = std::make_unique<TovoFolder>();
     folder->Load(ar, budget);
-    folders_.AddItem(folder.get());
-    folder.release();
+    folders_.push_back(std::move(folder));
   }
 }
 
 void TemplateRead::MoveTo(TovoTemplateInfo& info) {
   const int kept = info.folders.GetCnt();
   try {
-    for (int i = 0; i < folders_.GetCnt(); ++i)
-      info.folders.AddItem(folders_.GetItem(i));
+    for (const std::unique_ptr<TovoFolder>& folder : folders_)
+      info.folders.AddItem(folder.get());
   } catch (...) {
     info.folders.DelItem(kept, info.folders.GetCnt() - kept);  // still ours to free
     throw;
   }
-  folders_.Clear();
+  for (std::unique_ptr<TovoFolder>& folder : folders_)
+    folder.release();
+  folders_.clear();
   for (int i = 0; i < texts_read_; ++i)
     info.*kTexts[i] = std::move(texts_[i]);
 }

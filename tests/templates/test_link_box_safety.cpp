@@ -147,6 +147,9 @@ TEST(TovoLinkBoxFileSafety, ASaveKilledAtAnyMomentLeavesTheOldBoxOrTheNew) {
     ASSERT_TRUE(now == on_disk || now == wanted)
         << "round " << round << ", killed after " << wait << " us, seed " << seed;
     ASSERT_EQ(afx::PathKind::missing, afx::GetPathKind(afx::JournalPath(path)));
+    // A journal of our own save always fits the file it left: none is ever set aside.
+    ASSERT_EQ(afx::PathKind::missing, afx::GetPathKind(afx::StaleJournalPath(path)))
+        << "round " << round << ", killed after " << wait << " us, seed " << seed;
     (now == wanted && now != on_disk ? took_new : kept_old) += 1;
     on_disk = now;
   }
@@ -177,6 +180,9 @@ std::string Repeated(const std::string& piece, size_t times) {
 // reads. Each is read within eight times its size plus 64 MiB, or refused.
 TEST(TovoLinkBoxFileSafety, ReadingHoldsAtMostEightTimesTheFileSizePlus64MiB) {
   TempDir dir;
+  // The sanitizer's builds read files a tenth the size, and check only that each is read or
+  // refused whole.
+  const size_t n = kSanitizedHeap ? 10 : 1;
   const std::string least_link =
       "<Link Name=\"\" DispName=\"\" GroupNo=\"\" FolName=\"\" Extension=\"\"/>";
   const struct {
@@ -184,13 +190,13 @@ TEST(TovoLinkBoxFileSafety, ReadingHoldsAtMostEightTimesTheFileSizePlus64MiB) {
     std::string text;
     int loads;
   } cases[] = {
-      {"empty elements", BoxText(Repeated("<a/>", 4000000)), 0},
-      {"least links, read tag by tag", BoxText(Repeated(least_link, 600000)), 1},
-      {"least links, parsed", BoxText(Repeated(least_link, 600000), "text"), 0},
+      {"empty elements", BoxText(Repeated("<a/>", 4000000 / n)), 0},
+      {"least links, read tag by tag", BoxText(Repeated(least_link, 600000 / n)), 1},
+      {"least links, parsed", BoxText(Repeated(least_link, 600000 / n), "text"), 0},
       {"links of the usual size, parsed",
        BoxText(Repeated("<Link Name=\"S0001.P21\" DispName=\"S0001\" GroupNo=\"12\" "
                         "FolName=\"DRAWING/S0001\" Extension=\"P21\" No=\"7\" AddText=\"\"/>\n",
-                        300000),
+                        300000 / n),
                "text"),
        1},
   };
@@ -201,10 +207,12 @@ TEST(TovoLinkBoxFileSafety, ReadingHoldsAtMostEightTimesTheFileSizePlus64MiB) {
       TovoLinkBox* box = BoxOf(0).release();
       return box->Load(path);
     });
-    EXPECT_EQ(c.loads, use.result) << c.what;
     const long long bound = 8LL * static_cast<long long>(c.text.size()) + (64LL << 20);
     ASSERT_LE(0, use.grownBytes) << c.what;
-    if (!kSanitizedHeap) {
+    if (kSanitizedHeap) {
+      EXPECT_TRUE(use.result == 0 || use.result == 1) << c.what;  // a smaller file may fit
+    } else {
+      EXPECT_EQ(c.loads, use.result) << c.what;
       EXPECT_LE(use.grownBytes, bound) << c.what;
     }
     std::printf("%s: %zu bytes, peak %lld bytes (%.1f times)\n", c.what, c.text.size(),
