@@ -1,7 +1,6 @@
 // The XML file library on its own: the writer's text, the reader's element lists, and the
 // documents the reader refuses. Whole link box files are tested with the link box.
 #include <gtest/gtest.h>
-#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -161,47 +160,6 @@ TEST(CXmlFileReader, ReadsOnlyRegularFilesAndNeverWaitsOnAFifo) {
   for (const CString& path : {symlink, fifo, dir.Path(), CString("/dev/zero")})
     EXPECT_EQ(0, read(path)) << path;
   EXPECT_EQ(1, read(real));
-}
-
-size_t HeapInUse() {
-  const struct mallinfo2 info = mallinfo2();
-  return info.uordblks + info.hblkhd;
-}
-
-TEST(CXmlFileReader, HeldBytesBoundWhatAParsedDocumentTakes) {
-  const auto repeated = [](const std::string& piece, size_t times) {
-    std::string text;
-    for (size_t i = 0; i < times; ++i)
-      text += piece;
-    return text;
-  };
-  // The shapes that cost the parser most for their size: empty elements, attributes, runs of
-  // text, CDATA, and the elements of a file as a link box writes it.
-  const std::string shapes[] = {
-      "<R>" + repeated("<a/>", 200000) + "</R>",
-      "<R" + repeated(" a=''", 200000) + "/>",
-      "<R>" + repeated("x<a b='1' c='2'/>", 100000) + "</R>",
-      "<R>" + repeated("<![CDATA[x]]>y", 100000) + "</R>",
-      WriteSample(kJapanese) + repeated("<!-- note -->", 1000),
-  };
-  for (const std::string& text : shapes) {
-    CXmlFileDoc doc;
-    const size_t before = HeapInUse();
-    ASSERT_EQ(1, doc.SetText(text.data(), text.size())) << text.substr(0, 40);
-    const size_t held = HeapInUse() - before;
-    EXPECT_LE(text.size(), doc.HeldBytes());
-    if (HeapInUse() != 0) {  // the sanitizer's heap does not say
-      EXPECT_LE(held, doc.HeldBytes()) << text.substr(0, 40);
-    }
-  }
-  // Past eight times its size plus 64 MiB, a document is refused before it is parsed.
-  const std::string costly = "<R>" + repeated("<a/>", 2000000) + "</R>";
-  CXmlFileDoc doc;
-  EXPECT_EQ(0, doc.SetText(costly.data(), costly.size()));
-  EXPECT_EQ(0u, doc.HeldBytes());
-  const std::string bearable = "<R>" + repeated("<a/>", 400000) + "</R>";
-  EXPECT_EQ(1, doc.SetText(bearable.data(), bearable.size()));
-  EXPECT_LT(CXmlFileDoc::kMaxHeldBytesPerTextByte * bearable.size(), doc.HeldBytes());
 }
 
 TEST(CXmlFileReader, ReadsSeveralAttributesAtOnceAndReusesOneElementForAList) {
