@@ -59,8 +59,8 @@ void Load(TovoTemplate& t, const void* data, size_t size) {
 void LoadWithinTheBound(TovoTemplate& t, const void* data, size_t size) {
   CMemFile file(data, size);
   const ULONGLONG whole = LoadBudget::kBytesPerFileByte * size + kFixed;
-  LoadBudget budget(whole - LoadBudget::kArchivePassingPerByte * size -
-                    LoadBudget::kArchivePassingFixed);
+  LoadBudget budget = LoadBudget::ForFile(size, LoadBudget::kArchivePassingPerByte,
+                                          LoadBudget::kArchivePassingFixed, kFixed);
   int archive_cause = -1;
   bool out_of_memory = false;
   in_use = peak = 0;

@@ -1,16 +1,21 @@
 #include "templates/LoadBudget.h"
 
+#include <algorithm>
 #include <string>
 
 #include "framework/CArchive.h"
 #include "framework/Exceptions.h"
 
 LoadBudget LoadBudget::ForFile(ULONGLONG file_bytes, ULONGLONG passing_per_byte,
-                               ULONGLONG passing_fixed) {
+                               ULONGLONG passing_fixed, ULONGLONG fixed) {
   if (file_bytes > kMaxFileBytes) return LoadBudget(0);
-  const ULONGLONG whole = kBytesPerFileByte * file_bytes + kFixedBytes;
+  const ULONGLONG whole = kBytesPerFileByte * file_bytes + fixed;
   const ULONGLONG passing = passing_per_byte * file_bytes + passing_fixed;
-  return LoadBudget(whole > passing ? whole - passing : 0);
+  if (whole < passing) return LoadBudget(0);
+  LoadBudget budget(whole - passing);
+  budget.held_back_ = passing_per_byte * file_bytes;
+  budget.held_back_per_byte_ = passing_per_byte;
+  return budget;
 }
 
 LoadBudget LoadBudget::ForArchive(CArchive& ar) {
@@ -28,6 +33,12 @@ bool LoadBudget::TryCharge(ULONGLONG bytes) {
   left_ -= bytes;
   charged_ += bytes;
   return true;
+}
+
+void LoadBudget::Consume(ULONGLONG bytes) {
+  const ULONGLONG freed = std::min(held_back_, bytes * held_back_per_byte_);
+  held_back_ -= freed;
+  left_ += freed;
 }
 
 ULONGLONG LoadBudget::HeapBytes(ULONGLONG request) {

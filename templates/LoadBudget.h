@@ -26,11 +26,11 @@ class LoadBudget {
 
   // A budget of bytes for what a read keeps.
   explicit LoadBudget(ULONGLONG bytes) : left_(bytes) {}
-  // The budget for a file of file_bytes: kBytesPerFileByte times its size plus kFixedBytes,
-  // less what the reader needs for a moment without charging it: passing_per_byte times the
-  // file's size and passing_fixed.
+  // The budget for a file of file_bytes: kBytesPerFileByte times its size plus fixed, less
+  // what the reader needs for a moment without charging it: passing_fixed, and
+  // passing_per_byte for every byte not yet read (see Consume).
   static LoadBudget ForFile(ULONGLONG file_bytes, ULONGLONG passing_per_byte,
-                            ULONGLONG passing_fixed);
+                            ULONGLONG passing_fixed, ULONGLONG fixed = kFixedBytes);
   // The budget for reading the rest of ar, whose texts the archive reads itself. Throws
   // CMemoryException when more than kMaxFileBytes are left.
   static LoadBudget ForArchive(CArchive& ar);
@@ -40,6 +40,16 @@ class LoadBudget {
   void Charge(ULONGLONG bytes);
   // As Charge, false instead of the exception.
   bool TryCharge(ULONGLONG bytes);
+  // The read has passed bytes more of the file: the room held back for reading them is free
+  // for what the read keeps. A text still to be read lies within what is left, so the room
+  // for the longest one shrinks as the file is read.
+  void Consume(ULONGLONG bytes);
+  // A text of length bytes read from the archive and kept: its bytes in the file (a length
+  // prefix of at least one byte, then the text) consumed, and its heap block charged.
+  void ChargeText(size_t length) {
+    Consume(length + 1);
+    Charge(TextBytes(length));
+  }
   ULONGLONG Left() const { return left_; }
   ULONGLONG Charged() const { return charged_; }
 
@@ -53,4 +63,6 @@ class LoadBudget {
  private:
   ULONGLONG left_;
   ULONGLONG charged_ = 0;
+  ULONGLONG held_back_ = 0;  // for reading the part of the file not yet read
+  ULONGLONG held_back_per_byte_ = 0;
 };

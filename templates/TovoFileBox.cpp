@@ -17,9 +17,10 @@ void StoreAutoLink(CArchive& ar, const TovoFileBox::AutoLinkInfo& info) {
 
 void LoadAutoLink(CArchive& ar, TovoFileBox::AutoLinkInfo& info, LoadBudget& budget) {
   ar >> info.Param1 >> info.Param2 >> info.Text1;
-  budget.Charge(LoadBudget::TextBytes(info.Text1.GetLength()));
+  budget.Consume(2 * sizeof(std::int32_t));
+  budget.ChargeText(info.Text1.GetLength());
   ar >> info.Text2;
-  budget.Charge(LoadBudget::TextBytes(info.Text2.GetLength()));
+  budget.ChargeText(info.Text2.GetLength());
 }
 
 // An array of records, which have destructors, carries its count before them.
@@ -95,7 +96,8 @@ void TovoFileBox::Store(CArchive& ar) {
 void TovoFileBox::Load(CArchive& ar, LoadBudget& budget) {
   LoadNames(ar, budget);
   ar >> sn_digit_ >> extension_;
-  budget.Charge(LoadBudget::TextBytes(extension_.GetLength()));
+  budget.Consume(sizeof(std::int32_t));
+  budget.ChargeText(extension_.GetLength());
   auto_links_.Resize(0);
   if (TemplateFileVersion == kSingleAutoLinkTemplateFileVersion) {
     LoadSingleAutoLink(ar, budget);
@@ -119,13 +121,16 @@ void TovoFileBox::LoadSingleAutoLink(CArchive& ar, LoadBudget& budget) {
 void TovoFileBox::LoadAutoLinkList(CArchive& ar, LoadBudget& budget) {
   std::int32_t count = 0;
   ar >> count;
+  budget.Consume(sizeof count);
   if (count <= 0) return;
   // The list is allocated at its full size before the records are read, so a count that the
   // rest of the file could never hold is refused before it costs memory.
   if (static_cast<ULONGLONG>(count) > ar.BytesLeft() / kMinAutoLinkBytes) {
     throw CArchiveException(CArchiveException::endOfFile);
   }
-  budget.Charge(AutoLinkArrayBytes((count - 1) / kAutoLinkStep * kAutoLinkStep + kAutoLinkStep));
+  // The box's first array, which EmptyBytes counts, is gone before this one is made.
+  const int capacity = (count - 1) / kAutoLinkStep * kAutoLinkStep + kAutoLinkStep;
+  budget.Charge(AutoLinkArrayBytes(capacity) - AutoLinkArrayBytes(kAutoLinkStep));
   auto_links_.Resize(count);
   for (int i = 0; i < count; ++i)
     LoadAutoLink(ar, auto_links_[i], budget);

@@ -89,6 +89,7 @@ void TovoFolder::Load(CArchive& ar, int depth, LoadBudget& budget) {
 void TovoFolder::LoadFileBoxes(CArchive& ar, LoadBudget& budget) {
   std::int32_t count = 0;
   ar >> count;
+  budget.Consume(sizeof count);
   for (std::int32_t i = 0; i < count; ++i) {
     budget.Charge(TovoFileBox::EmptyBytes() + TovoItemBuff::kBytesPerEntry);
     auto box = std::make_unique<TovoFileBox>();
@@ -101,6 +102,7 @@ void TovoFolder::LoadFileBoxes(CArchive& ar, LoadBudget& budget) {
 void TovoFolder::LoadFolders(CArchive& ar, int depth, LoadBudget& budget) {
   std::int32_t count = 0;
   ar >> count;
+  budget.Consume(sizeof count);
   for (std::int32_t i = 0; i < count; ++i) {
     budget.Charge(EmptyBytes() + TovoItemBuff::kBytesPerEntry);
     auto folder = std::make_unique<TovoFolder>();

@@ -13,7 +13,7 @@ void TovoItem::Serialize(CArchive& ar) {
 
 void TovoItem::LoadNames(CArchive& ar, LoadBudget& budget) {
   ar >> name_;
-  budget.Charge(LoadBudget::TextBytes(name_.GetLength()));
+  budget.ChargeText(name_.GetLength());
   ar >> disp_name_;
-  budget.Charge(LoadBudget::TextBytes(disp_name_.GetLength()));
+  budget.ChargeText(disp_name_.GetLength());
 }

@@ -57,11 +57,12 @@ void TemplateRead::Read(CArchive& ar, int version, LoadBudget& budget) {
   while (texts_read_ < texts) {
     CString& text = texts_[texts_read_];
     ar >> text;
-    budget.Charge(LoadBudget::TextBytes(text.GetLength()));
+    budget.ChargeText(text.GetLength());
     ++texts_read_;
   }
   std::int32_t count = 0;
   ar >> count;
+  budget.Consume(sizeof count);
   for (std::int32_t i = 0; i < count; ++i) {
     // Its slot here (the old array and the new for a moment while the list doubles) and,
     // once handed over, in the template's own list.
@@ -162,6 +163,7 @@ void TovoTemplate::Load(CArchive& ar, LoadBudget& budget) {
   CurrentVersionOnExit restore;
   std::int32_t version = 0;
   ar >> version;
+  budget.Consume(sizeof version);
   TemplateFileVersion = version;
   TemplateRead read;
   try {
