@@ -108,38 +108,6 @@ bool ReadAll(CFile& file, xmlfile::Tree& tree) {
   return true;
 }
 
-// The '<' and '=' of text, sixteen bytes at a time: the document that a link box reads this
-// way runs to megabytes, and a byte at a time would take as long as a good part of parsing it.
-void CountTagsAndAttributes(std::string_view text, size_t& tags, size_t& attributes) {
-  using Bytes = unsigned char __attribute__((vector_size(16)));
-  Bytes lt, eq;
-  std::memset(&lt, '<', sizeof lt);
-  std::memset(&eq, '=', sizeof eq);
-  const char* p = text.data();
-  size_t left = text.size();
-  while (left >= sizeof(Bytes)) {
-    // A comparison gives 0xFF where the bytes are equal: subtracting it counts one, and a
-    // byte's count cannot pass 255 within one round.
-    Bytes lt_count = {}, eq_count = {};
-    const size_t rounds = std::min<size_t>(left / sizeof(Bytes), 255);
-    for (size_t i = 0; i < rounds; ++i, p += sizeof(Bytes)) {
-      Bytes v;
-      std::memcpy(&v, p, sizeof v);
-      lt_count -= reinterpret_cast<Bytes>(v == lt);
-      eq_count -= reinterpret_cast<Bytes>(v == eq);
-    }
-    left -= rounds * sizeof(Bytes);
-    for (size_t k = 0; k < sizeof(Bytes); ++k) {
-      tags += lt_count[k];
-      attributes += eq_count[k];
-    }
-  }
-  for (; left > 0; --left, ++p) {
-    tags += *p == '<';
-    attributes += *p == '=';
-  }
-}
-
 // pugixml's node and attribute records on this machine: eight and five words.
 constexpr size_t kNodeBytes = 8 * sizeof(void*);
 constexpr size_t kAttributeBytes = 5 * sizeof(void*);
@@ -154,8 +122,8 @@ constexpr size_t kListBytesPerElement = 2 * 3 * sizeof(void*);
 // its '='. Comments and processing instructions make no node. The records come in pages of
 // 32 KiB, of which a page's bookkeeping and its unused end take a little.
 size_t HeldBytesOf(std::string_view text) {
-  size_t tags = 0, attributes = 0;
-  CountTagsAndAttributes(text, tags, attributes);
+  const size_t tags = static_cast<size_t>(std::count(text.begin(), text.end(), '<'));
+  const size_t attributes = static_cast<size_t>(std::count(text.begin(), text.end(), '='));
   const size_t records = (2 * tags + 1) * kNodeBytes + attributes * kAttributeBytes;
   const size_t pages = records + records / 64 + (size_t{64} << 10);
   const size_t text_bytes = text.size() + 1 + 2 * sizeof(void*);
