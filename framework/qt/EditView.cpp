@@ -7,7 +7,6 @@
 #include "framework/qt/DialogView.h"
 #include "framework/qt/QtText.h"
 #include "framework/ui/CDialog.h"
-#include "framework/ui/DialogSession.h"
 
 namespace afx::qt {
 
@@ -21,8 +20,8 @@ Qt::Alignment EditAlignment(DWORD style) {
 
 }  // namespace
 
-CString TakeTyped(const WindowPeer& peer, QLineEdit& edit, const QString& text) {
-  const CString typed = TypedText(peer, TypedFromQString(text));
+CString TakeTyped(const TextInputPeer& peer, QLineEdit& edit, const QString& text) {
+  const CString typed = peer.TypedText(TypedFromQString(text));
   const QString shown = ToQString(typed);
   if (shown != text) {
     const int cursor = edit.cursorPosition() - static_cast<int>(text.size() - shown.size());
@@ -32,8 +31,8 @@ CString TakeTyped(const WindowPeer& peer, QLineEdit& edit, const QString& text) 
   return typed;
 }
 
-EditView::EditView(DialogView& dialog, WindowPeer& peer, QWidget* parent)
-    : ControlView(dialog, peer), edit_(new QLineEdit(parent)) {
+EditView::EditView(DialogView& dialog, EditPeer& peer, QWidget* parent)
+    : ControlView(dialog, peer), peer_(peer), edit_(new QLineEdit(parent)) {
   edit_->setAlignment(EditAlignment(peer.style));
   SetWidget(edit_);
   QObject::connect(edit_, &QLineEdit::textEdited, edit_,
@@ -49,10 +48,7 @@ void EditView::OnEdited(const QString& text) {
   dialog_.UserInput([this, &text] {
     const CString typed = TakeTyped(peer_, *edit_, text);
     if (typed == peer_.text) return;  // every character was refused
-    peer_.text = typed;
-    peer_.Changed();
-    dialog_.Dialog().Notify(peer_.id, EN_UPDATE);
-    dialog_.Dialog().Notify(peer_.id, EN_CHANGE);
+    peer_.Edited(dialog_.Dialog(), typed);
   });
 }
 

@@ -12,7 +12,7 @@ namespace afx::qt {
 
 class EditView : public ControlView {
  public:
-  EditView(DialogView& dialog, WindowPeer& peer, QWidget* parent);
+  EditView(DialogView& dialog, EditPeer& peer, QWidget* parent);
 
  protected:
   void SyncContent() override;
@@ -20,11 +20,12 @@ class EditView : public ControlView {
  private:
   void OnEdited(const QString& text);
 
+  EditPeer& peer_;
   QLineEdit* edit_;
 };
 
 // Applies the typing rules of peer to what a line edit now holds. Shows the text the peer
 // takes if it differs (characters refused at the cursor are taken out again) and returns it.
-CString TakeTyped(const WindowPeer& peer, QLineEdit& edit, const QString& text);
+CString TakeTyped(const TextInputPeer& peer, QLineEdit& edit, const QString& text);
 
 }  // namespace afx::qt

@@ -41,8 +41,8 @@ bool SameColumns(const std::vector<ListColumn>& a, const std::vector<ListColumn>
 
 }  // namespace
 
-ReportListView::ReportListView(DialogView& dialog, WindowPeer& peer, QWidget* parent)
-    : ControlView(dialog, peer), list_(new QTreeWidget(parent)) {
+ReportListView::ReportListView(DialogView& dialog, ListPeer& peer, QWidget* parent)
+    : ControlView(dialog, peer), peer_(peer), list_(new QTreeWidget(parent)) {
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
   list_->setAllColumnsShowFocus(true);
@@ -155,18 +155,10 @@ void ReportListView::OnSelectionChanged() {
   // While a rebuild is pending the rows on screen are no longer the peer's.
   if (rebuild_pending_) return;
   dialog_.UserInput([this] {
-    bool changed = false;
-    const int count = std::min(list_->topLevelItemCount(), static_cast<int>(peer_.rows.size()));
-    for (int i = 0; i < count; ++i) {
-      const bool selected = list_->topLevelItem(i)->isSelected();
-      ListRow& row = peer_.rows[static_cast<size_t>(i)];
-      if (row.selected != selected) changed = true;
-      row.selected = selected;
-    }
-    if (!changed) return;
-    peer_.Changed();
-    NMHDR header{&peer_, static_cast<UINT>(peer_.id), LVN_ITEMCHANGED};
-    dialog_.Dialog().Notify(peer_.id, LVN_ITEMCHANGED, &header);
+    std::vector<bool> selected(static_cast<size_t>(list_->topLevelItemCount()));
+    for (size_t i = 0; i < selected.size(); ++i)
+      selected[i] = list_->topLevelItem(static_cast<int>(i))->isSelected();
+    peer_.Select(dialog_.Dialog(), selected);
   });
 }
 

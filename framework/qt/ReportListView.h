@@ -14,7 +14,7 @@ namespace afx::qt {
 
 class ReportListView : public ControlView {
  public:
-  ReportListView(DialogView& dialog, WindowPeer& peer, QWidget* parent);
+  ReportListView(DialogView& dialog, ListPeer& peer, QWidget* parent);
 
  protected:
   void SyncContent() override;
@@ -32,6 +32,7 @@ class ReportListView : public ControlView {
   void ShowSelection();
   void OnSelectionChanged();
 
+  ListPeer& peer_;
   QTreeWidget* list_;
   bool built_ = false;
   bool rebuild_pending_ = false;

@@ -143,9 +143,9 @@ TEST_F(DialogFixture, MessageBoxesGoToTheDriverWithOwnerCaptionAndFlags) {
     s.Click(kRadioC);
     s.Click(kRadioA);
     s.Click(kRadioB);  // unchecks A of its group, leaves C of the next group alone
-    EXPECT_EQ(BST_UNCHECKED, s.Peer(kRadioA).check);
-    EXPECT_EQ(BST_CHECKED, s.Peer(kRadioB).check);
-    EXPECT_EQ(BST_CHECKED, s.Peer(kRadioC).check);
+    EXPECT_EQ(BST_UNCHECKED, s.Peer<afx::ButtonPeer>(kRadioA).check);
+    EXPECT_EQ(BST_CHECKED, s.Peer<afx::ButtonPeer>(kRadioB).check);
+    EXPECT_EQ(BST_CHECKED, s.Peer<afx::ButtonPeer>(kRadioC).check);
     EXPECT_EQ(kRadioB, s.Dialog().GetCheckedRadioButton(kRadioA, kRadioC - 1));
     s.Cancel();
   });
