@@ -22,6 +22,10 @@ ComboView::ComboView(DialogView& dialog, ComboPeer& peer, QWidget* parent)
   // A Windows combo box neither completes what is typed nor adds it to its list.
   combo_->setCompleter(nullptr);
   combo_->setInsertPolicy(QComboBox::NoInsert);
+  // Nor does it pick the item that reads as typed when the edit field is left (or Enter is
+  // pressed in it): such a pick would tell the dialog of a selection nobody made, while the
+  // focus is already on its way to the control clicked.
+  QObject::disconnect(combo_->lineEdit(), &QLineEdit::editingFinished, combo_, nullptr);
   QObject::connect(combo_->lineEdit(), &QLineEdit::textEdited, combo_,
                    [this](const QString& text) { OnEdited(text); });
 }

@@ -10,7 +10,6 @@
 #include "framework/qt/ReportListView.h"
 #include "framework/qt/StaticView.h"
 #include "framework/qt/TreeView.h"
-#include "framework/ui/CDialog.h"
 
 namespace afx::qt {
 
@@ -58,11 +57,9 @@ void ControlView::Sync(WindowPeer&) {
 void ControlView::SyncState() {
   if (widget_->isEnabled() != window_peer_.enabled) widget_->setEnabled(window_peer_.enabled);
   if (widget_->isHidden() == window_peer_.visible) widget_->setHidden(!window_peer_.visible);
-  // The focus follows the dialog's: GotoDlgCtrl tells the control that gained it.
-  const bool focused = dialog_.Dialog().GetFocusId() == window_peer_.id && window_peer_.id > 0;
-  if (focused && widget_->focusPolicy() != Qt::NoFocus && !widget_->hasFocus()) {
-    widget_->setFocus(Qt::OtherFocusReason);
-  }
+  // GotoDlgCtrl tells the control that gained the focus; the screen follows when the dialog's
+  // focus moved.
+  dialog_.ShowFocus();
 }
 
 }  // namespace afx::qt

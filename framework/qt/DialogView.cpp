@@ -132,10 +132,27 @@ void DialogView::CloseIfEnded() {
   }
 }
 
+void DialogView::ShowFocus() {
+  const int id = dialog_.GetFocusId();
+  if (id <= 0 || id == shown_focus_id_) return;
+  for (const auto& control : controls_) {
+    QWidget* widget = control->Widget();
+    if (control->Id() != id) continue;
+    // A control that cannot take the focus yet gets it once it can.
+    if (!widget->isEnabled() || widget->isHidden() || widget->focusPolicy() == Qt::NoFocus) return;
+    shown_focus_id_ = id;
+    SyncScope scope(*this);
+    if (!widget->hasFocus()) widget->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+}
+
 void DialogView::OnFocusChanged(QWidget* now) {
   if (Syncing()) return;
   const int id = ControlIdOf(now);
-  if (id <= 0 || id == dialog_.GetFocusId()) return;
+  if (id <= 0) return;
+  shown_focus_id_ = id;
+  if (id == dialog_.GetFocusId()) return;
   UserInput([this, id] { dialog_.SetFocusFromUser(id); });
 }
 

@@ -1,0 +1,141 @@
+// The library's dialogs on screen (offscreen) used as a person at a Japanese desktop uses them:
+// real key presses and mouse clicks through Qt, read back from the widgets and from the dialog.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "dialogs/CDrawingFilesDialog.h"
+#include "dialogs/CSingleSettingDialog.h"
+#include "dialogs/DialogResources.h"
+#include "framework/qt/QtPresenter.h"
+#include "framework/ui/MemoryPresenter.h"
+#include "hostlibs/reslib/CSetInstance.h"
+#include "hostlibs/stddraft/CStdDraftMgr.h"
+#include "hostlibs/stddraft/SelZumenType.h"
+#include "module/Module.h"
+#include "register/CDrawingFolder.h"
+#include "support/Register.h"
+
+namespace {
+
+using namespace drawreg;
+
+const auto Q = [](const char8_t* text) { return QString::fromUtf8(text); };
+
+// The innermost dialog on screen.
+QWidget* ActiveDialog() {
+  return QApplication::activeModalWidget();
+}
+
+template <typename W = QWidget>
+W* Control(int id) {
+  QWidget* window = ActiveDialog();
+  return window ? window->findChild<W*>(QStringLiteral("control-%1").arg(id)) : nullptr;
+}
+
+QPoint Inside(QWidget* widget) {
+  return widget->rect().center();
+}
+
+// Acts on the next message box once it is up, from the event loop of its exec().
+void OnNextMessageBox(std::function<void(QMessageBox&)> act, int tries = 200) {
+  QTimer::singleShot(5, [act, tries] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return act(*box);
+    if (tries > 0) OnNextMessageBox(act, tries - 1);
+  });
+}
+
+// The texts of a message box's buttons, left to right.
+QStringList ButtonTexts(QMessageBox& box) {
+  QList<QAbstractButton*> buttons = box.buttons();
+  std::sort(buttons.begin(), buttons.end(),
+            [](QAbstractButton* a, QAbstractButton* b) { return a->x() < b->x(); });
+  QStringList texts;
+  for (QAbstractButton* button : buttons)
+    texts.append(button->text());
+  return texts;
+}
+
+struct DialogsInUse : ::testing::Test {
+  static void SetUpTestSuite() { ASSERT_TRUE(afx::QtPresenter::EnsureApplication()); }
+
+  DialogsInUse() {
+    folder.Name(CString(u8"平面図"));
+    record.Name(CString(u8"平面図01.P21"));
+  }
+
+  // Shows the dialog; act runs once it is on screen and ends it.
+  INT_PTR Run(CDialog& dialog, std::function<void()> act) {
+    presenter.SetShownHook([act](CDialog&) {
+      ASSERT_TRUE(QTest::qWaitForWindowActive(ActiveDialog()));
+      QApplication::processEvents();  // lists are filled once the loop has turned
+      act();
+    });
+    CSetInstance guard(drawreg::ResourceModule());
+    return dialog.DoModal();
+  }
+
+  TestRegister reg;
+  CStdDraftMgr draft;
+  CDrawingFolder folder;
+  CDrawingFile record;
+  afx::QtPresenter presenter;
+  afx::ScopedPresenter scope{presenter};
+};
+
+TEST_F(DialogsInUse, AClickAfterTypingIntoAnEditableComboGoesToTheFieldClicked) {
+  CSingleSettingDialog dialog(&record, &folder, &reg.env, &draft, nullptr);
+  Run(dialog, [&] {
+    for (const int combo_id : {IDC_ARRANGEMENT, IDC_HISTORY}) {
+      auto* combo = Control<QComboBox>(combo_id);
+      ASSERT_NE(nullptr, combo);
+      QTest::mouseClick(combo->lineEdit(), Qt::LeftButton, {}, Inside(combo->lineEdit()));
+      QTest::keyClick(combo->lineEdit(), Qt::Key_End);
+      QTest::keyClick(combo->lineEdit(), Qt::Key_Backspace);
+      QTest::keyClick(combo->lineEdit(), Qt::Key_5);
+      EXPECT_EQ(QStringLiteral("5"), combo->currentText());
+      // The next click goes to the number field, and so do the keys after it.
+      auto* page = Control<QLineEdit>(IDC_PAGE);
+      QTest::mouseClick(page, Qt::LeftButton, {}, Inside(page));
+      EXPECT_EQ(page, QApplication::focusWidget()) << combo_id;
+      EXPECT_EQ(IDC_PAGE, dialog.GetFocusId()) << combo_id;
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
+      EXPECT_EQ(QStringLiteral("007"), page->text()) << combo_id;
+      EXPECT_EQ(QStringLiteral("5"), combo->currentText()) << combo_id;
+      // Leaving the field picked no item, though one reads as typed.
+      EXPECT_EQ(-1, static_cast<CComboBox*>(dialog.GetDlgItem(combo_id))->GetCurSel());
+    }
+    EXPECT_EQ(CString("S5??0075.P21"), dialog.GetDlgItemText(IDC_PREVIEW));
+    // A click on a push button after typing into a combo clicks it: the check's message box.
+    auto* history = Control<QComboBox>(IDC_HISTORY);
+    QTest::mouseClick(history->lineEdit(), Qt::LeftButton, {}, Inside(history->lineEdit()));
+    QTest::keyClick(history->lineEdit(), Qt::Key_Backspace);
+    QTest::keyClick(history->lineEdit(), Qt::Key_A);
+    QStringList buttons;
+    OnNextMessageBox([&](QMessageBox& box) {
+      buttons = ButtonTexts(box);
+      QTest::mouseClick(box.buttons().front(), Qt::LeftButton);
+    });
+    QTest::mouseClick(Control(IDOK), Qt::LeftButton);
+    EXPECT_EQ(QStringList{QStringLiteral("OK")}, buttons);  // OK stays OK
+    EXPECT_EQ(IDC_TYPE_BUTTON, dialog.GetFocusId());        // where the check sent the focus
+    QTest::keyClick(ActiveDialog(), Qt::Key_Escape);
+  });
+}
+
+}  // namespace
