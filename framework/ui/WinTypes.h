@@ -24,6 +24,7 @@ constexpr int IDNO = 7;
 // Message box flags.
 constexpr UINT MB_OK = 0x0;
 constexpr UINT MB_OKCANCEL = 0x1;
+constexpr UINT MB_ABORTRETRYIGNORE = 0x2;
 constexpr UINT MB_YESNOCANCEL = 0x3;
 constexpr UINT MB_YESNO = 0x4;
 constexpr UINT MB_RETRYCANCEL = 0x5;

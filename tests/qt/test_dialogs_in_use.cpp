@@ -69,6 +69,12 @@ QStringList ButtonTexts(QMessageBox& box) {
   return texts;
 }
 
+QAbstractButton* ButtonReading(QMessageBox& box, const QString& text) {
+  for (QAbstractButton* button : box.buttons())
+    if (button->text() == text) return button;
+  return nullptr;
+}
+
 struct DialogsInUse : ::testing::Test {
   static void SetUpTestSuite() { ASSERT_TRUE(afx::QtPresenter::EnsureApplication()); }
 
@@ -95,6 +101,50 @@ struct DialogsInUse : ::testing::Test {
   afx::QtPresenter presenter;
   afx::ScopedPresenter scope{presenter};
 };
+
+TEST_F(DialogsInUse, MessageBoxButtonsReadInJapaneseWhateverTheLocale) {
+  using B = QMessageBox;
+  const QLocale before;
+  for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates),
+                                QLocale(QLocale::German, QLocale::Germany)}) {
+    QLocale::setDefault(locale);
+    const struct {
+      UINT type;
+      std::vector<std::pair<B::StandardButton, QString>> buttons;
+    } cases[] = {{MB_OK, {{B::Ok, QStringLiteral("OK")}}},
+                 {MB_OKCANCEL, {{B::Ok, QStringLiteral("OK")}, {B::Cancel, Q(u8"キャンセル")}}},
+                 {MB_YESNO, {{B::Yes, Q(u8"はい")}, {B::No, Q(u8"いいえ")}}},
+                 {MB_YESNOCANCEL,
+                  {{B::Yes, Q(u8"はい")}, {B::No, Q(u8"いいえ")}, {B::Cancel, Q(u8"キャンセル")}}},
+                 {MB_RETRYCANCEL, {{B::Retry, Q(u8"再試行")}, {B::Cancel, Q(u8"キャンセル")}}},
+                 {MB_ABORTRETRYIGNORE,
+                  {{B::Abort, Q(u8"中止")}, {B::Retry, Q(u8"再試行")}, {B::Ignore, Q(u8"無視")}}}};
+    for (const auto& c : cases) {
+      std::vector<std::pair<B::StandardButton, QString>> shown;
+      qsizetype count = 0;
+      OnNextMessageBox([&](QMessageBox& box) {
+        for (const auto& [button, text] : c.buttons)
+          if (QAbstractButton* b = box.button(button)) shown.emplace_back(button, b->text());
+        count = box.buttons().size();
+        QTest::keyClick(&box, Qt::Key_Return);  // the first button is the default one
+      });
+      AfxMessageBox(CString(u8"確認"), c.type | MB_ICONQUESTION);
+      EXPECT_EQ(c.buttons, shown) << locale.name().toStdString() << " " << c.type;
+      EXPECT_EQ(static_cast<qsizetype>(c.buttons.size()), count);
+    }
+  }
+  // The buttons answer as their Windows counterparts: いいえ clicked is IDNO, Enter on the
+  // default はい is IDYES.
+  OnNextMessageBox([](QMessageBox& box) {
+    QAbstractButton* no = ButtonReading(box, Q(u8"いいえ"));
+    EXPECT_NE(nullptr, no);
+    QTest::mouseClick(no ? no : box.buttons().front(), Qt::LeftButton);
+  });
+  EXPECT_EQ(IDNO, AfxMessageBox(CString(u8"上書きしますか？"), MB_YESNO | MB_ICONQUESTION));
+  OnNextMessageBox([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); });
+  EXPECT_EQ(IDYES, AfxMessageBox(CString(u8"上書きしますか？"), MB_YESNO | MB_ICONQUESTION));
+  QLocale::setDefault(before);
+}
 
 TEST_F(DialogsInUse, AClickAfterTypingIntoAnEditableComboGoesToTheFieldClicked) {
   CSingleSettingDialog dialog(&record, &folder, &reg.env, &draft, nullptr);
