@@ -75,6 +75,11 @@ void DialogView::Run(const std::function<void(CDialog&)>& shown) {
   running_ = true;
   // Messages posted before the window was shown run first, as soon as the loop runs.
   QTimer::singleShot(0, window_.get(), [this, shown] {
+    // A dialog opens with its focus marked, as a Windows dialog marks the control that has it:
+    // the styles draw the mark only once the keyboard has moved the focus, and showing a
+    // window forgets that it had.
+    window_->setAttribute(Qt::WA_KeyboardFocusChange);
+    window_->update();
     DispatchPosted();
     if (dialog_.IsOpen() && shown) shown(dialog_);
     CloseIfEnded();

@@ -188,4 +188,22 @@ TEST_F(DialogsInUse, AClickAfterTypingIntoAnEditableComboGoesToTheFieldClicked) 
   });
 }
 
+TEST_F(DialogsInUse, TheFirstControlShowsTheFocusWhenTheDialogOpens) {
+  CSingleSettingDialog dialog(&record, &folder, &reg.env, &draft, nullptr);
+  Run(dialog, [&] {
+    auto* life = Control<QComboBox>(IDC_LIFE);
+    ASSERT_NE(nullptr, life);
+    EXPECT_EQ(IDC_LIFE, dialog.GetFocusId());
+    EXPECT_EQ(life, QApplication::focusWidget());
+    const QImage focused = life->grab().toImage();
+    auto* page = Control<QLineEdit>(IDC_PAGE);
+    QTest::mouseClick(page, Qt::LeftButton, {}, Inside(page));
+    ASSERT_EQ(IDC_PAGE, dialog.GetFocusId());
+    const QImage left = life->grab().toImage();
+    // The box looks otherwise the same: what differs is the mark of the focus.
+    EXPECT_NE(focused, left);
+    QTest::keyClick(ActiveDialog(), Qt::Key_Escape);
+  });
+}
+
 }  // namespace
