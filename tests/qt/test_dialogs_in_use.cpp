@@ -206,4 +206,58 @@ TEST_F(DialogsInUse, TheFirstControlShowsTheFocusWhenTheDialogOpens) {
   });
 }
 
+TEST_F(DialogsInUse, TheFirstDownArrowInTheTypeListPicksTheFirstRow) {
+  // The row the list opens on (-1: none, as for a catalogue with no current type) and the row
+  // the first Down picks: the first, or the one after the row picked before.
+  const std::vector<std::pair<int, int>> cases = {{-1, 0}, {2, 3}};
+  for (const auto& [opened_on, expected] : cases) {
+    QString picked_code;
+    bool ok_enabled = false;
+    presenter.SetShownHook([&, expected](CDialog& shown) {
+      ASSERT_TRUE(QTest::qWaitForWindowActive(ActiveDialog()));
+      QApplication::processEvents();
+      auto* list = Control<QTreeWidget>(IDC_SELZUMENTYPE_TYPES);
+      ASSERT_NE(nullptr, list);
+      EXPECT_EQ(list, QApplication::focusWidget());
+      QTest::keyClick(list, Qt::Key_Down);
+      const QList<QTreeWidgetItem*> selected = list->selectedItems();
+      ASSERT_EQ(1, selected.size());
+      EXPECT_EQ(expected, list->indexOfTopLevelItem(selected.front()));
+      picked_code = selected.front()->text(0);
+      ok_enabled = shown.GetDlgItem(IDOK)->IsWindowEnabled();
+      QTest::keyClick(list, Qt::Key_Return);
+    });
+    draft.SetCurSel(0, opened_on < 0 ? -1 : draft.GetElmAt(0, opened_on)->GetNo());
+    SelZumenTypeInfo info;
+    ASSERT_EQ(1, SelZumenType(&draft, nullptr, &info));
+    EXPECT_TRUE(ok_enabled);
+    const CStdTreeElm* chosen = draft.GetElmAt(0, expected);
+    EXPECT_EQ(chosen->GetNo(), info.no);
+    EXPECT_EQ(afx::ToUtf8(chosen->GetFnameString()), picked_code.toStdString());
+  }
+}
+
+TEST_F(DialogsInUse, TheFirstDownArrowInTheRegisteredFilesListPicksTheFirstRow) {
+  reg.MakeDir(CString(u8"平面図"));
+  for (const char8_t* name : {u8"D0PL001Z.P21", u8"橋梁一般図.dwg", u8"写真.jpg"}) {
+    reg.MakeFile(CString(u8"平面図/") + CString(name));
+    folder.AddFile(TestRegister::Record(CString(name)));
+  }
+  CDrawingFilesDialog dialog(&reg.env, &folder, nullptr);
+  Run(dialog, [&] {
+    auto* list = Control<QTreeWidget>(IDC_FILE_LIST);
+    ASSERT_NE(nullptr, list);
+    ASSERT_EQ(3, list->topLevelItemCount());
+    EXPECT_EQ(list, QApplication::focusWidget());
+    const auto* files = static_cast<CListCtrl*>(dialog.GetDlgItem(IDC_FILE_LIST));
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(0, files->GetNextItem(-1, LVNI_SELECTED));
+    EXPECT_TRUE(list->topLevelItem(0)->isSelected());
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(1, files->GetNextItem(-1, LVNI_SELECTED));
+    EXPECT_EQ(1, files->GetSelectedCount());
+    QTest::keyClick(list, Qt::Key_Escape);
+  });
+}
+
 }  // namespace
