@@ -21,12 +21,26 @@ Qt::Alignment EditAlignment(DWORD style) {
 }  // namespace
 
 CString TakeTyped(const TextInputPeer& peer, QLineEdit& edit, const QString& text) {
-  const CString typed = peer.TypedText(TypedFromQString(text));
+  const QString old = ToQString(peer.text);
+  const qsizetype cursor = edit.cursorPosition();
+  // What the edit kept of the old text: the end after the cursor and the start before it.
+  qsizetype suffix = 0;
+  const qsizetype max_suffix = std::min(old.size(), text.size() - cursor);
+  while (suffix < max_suffix && old[old.size() - 1 - suffix] == text[text.size() - 1 - suffix])
+    ++suffix;
+  qsizetype prefix = 0;
+  const qsizetype max_prefix = std::min(old.size(), text.size()) - suffix;
+  while (prefix < max_prefix && old[prefix] == text[prefix])
+    ++prefix;
+  const CString before = TypedFromQString(old.left(prefix));
+  const CString after = TypedFromQString(old.right(suffix));
+  const CString put_in = TypedFromQString(text.mid(prefix, text.size() - suffix - prefix));
+  const CString kept = peer.Accepted(before, put_in, after);
+  const CString typed = before + kept + after;
   const QString shown = ToQString(typed);
   if (shown != text) {
-    const int cursor = edit.cursorPosition() - static_cast<int>(text.size() - shown.size());
     edit.setText(shown);
-    edit.setCursorPosition(std::max(0, cursor));
+    edit.setCursorPosition(static_cast<int>(prefix + ToQString(kept).size()));
   }
   return typed;
 }

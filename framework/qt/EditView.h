@@ -24,8 +24,10 @@ class EditView : public ControlView {
   QLineEdit* edit_;
 };
 
-// Applies the typing rules of peer to what a line edit now holds. Shows the text the peer
-// takes if it differs (characters refused at the cursor are taken out again) and returns it.
+// Holds a person's edit of a line edit that showed peer's text to the peer's rules: of what the
+// edit put in at the cursor, the characters the field refuses and those past its limit are
+// taken out again, so that a full field refuses what is typed wherever the cursor is. Shows
+// the text the field keeps if it differs, with the cursor after what was taken, and returns it.
 CString TakeTyped(const TextInputPeer& peer, QLineEdit& edit, const QString& text);
 
 }  // namespace afx::qt

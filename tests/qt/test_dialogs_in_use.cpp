@@ -260,4 +260,43 @@ TEST_F(DialogsInUse, TheFirstDownArrowInTheRegisteredFilesListPicksTheFirstRow) 
   });
 }
 
+TEST_F(DialogsInUse, AFullFieldRefusesWhatIsTypedWhereverTheCursorIs) {
+  record.Page("123");
+  CSingleSettingDialog dialog(&record, &folder, &reg.env, &draft, nullptr);
+  Run(dialog, [&] {
+    auto* page = Control<QLineEdit>(IDC_PAGE);
+    ASSERT_NE(nullptr, page);
+    QTest::mouseClick(page, Qt::LeftButton, {}, Inside(page));
+    ASSERT_EQ(QStringLiteral("123"), page->text());
+    // At the start, after the first digit and at the end: refused, the cursor stays.
+    for (const int moves : {0, 1, 3}) {
+      QTest::keyClick(page, Qt::Key_Home);
+      for (int i = 0; i < moves; ++i)
+        QTest::keyClick(page, Qt::Key_Right);
+      QTest::keyClick(page, Qt::Key_9);
+      EXPECT_EQ(QStringLiteral("123"), page->text()) << moves;
+      EXPECT_EQ(moves, page->cursorPosition());
+      EXPECT_EQ(CString("123"), dialog.GetDlgItemText(IDC_PAGE));
+    }
+    // Typed over a selection, digits replace it as far as they fit.
+    QTest::keyClick(page, Qt::Key_Home);
+    QTest::keyClick(page, Qt::Key_Right);
+    QTest::keyClick(page, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(page, Qt::Key_4);
+    EXPECT_EQ(QStringLiteral("143"), page->text());
+    QTest::keyClick(page, Qt::Key_5);
+    EXPECT_EQ(QStringLiteral("143"), page->text());
+    EXPECT_EQ(CString("143"), dialog.GetDlgItemText(IDC_PAGE));
+    EXPECT_EQ(CString("S0??1430.P21"), dialog.GetDlgItemText(IDC_PREVIEW));
+    // The same in a combo box's edit field of one character.
+    auto* arrangement = Control<QComboBox>(IDC_ARRANGEMENT);
+    QTest::mouseClick(arrangement->lineEdit(), Qt::LeftButton, {}, Inside(arrangement->lineEdit()));
+    QTest::keyClick(arrangement->lineEdit(), Qt::Key_Home);
+    QTest::keyClick(arrangement->lineEdit(), Qt::Key_7);
+    EXPECT_EQ(QStringLiteral("0"), arrangement->currentText());
+    EXPECT_EQ(CString("0"), dialog.GetDlgItemText(IDC_ARRANGEMENT));
+    QTest::keyClick(ActiveDialog(), Qt::Key_Escape);
+  });
+}
+
 }  // namespace
