@@ -3,6 +3,7 @@
 #include <vector>
 
 #include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -69,8 +70,12 @@ int RunMessageBox(const MessageBoxRequest& request, QWidget* parent) {
                   QMessageBox::NoButton, parent);
   box.setFont(DialogFont(kMessageBoxPointSize).Font());
   const BoxButtons buttons = ButtonsOf(request.type);
-  for (const BoxButton& b : buttons)
-    box.addButton(b.button)->setText(QString::fromUtf8(b.label));
+  for (const BoxButton& b : buttons) {
+    QPushButton* button = box.addButton(b.button);
+    button->setText(QString::fromUtf8(b.label));
+    // Windows draws its message box buttons without pictures.
+    button->setIcon(QIcon());
+  }
   box.setDefaultButton(buttons.front().button);
   box.exec();
   const QMessageBox::StandardButton pressed = box.standardButton(box.clickedButton());

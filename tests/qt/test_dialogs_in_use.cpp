@@ -121,16 +121,19 @@ TEST_F(DialogsInUse, MessageBoxButtonsReadInJapaneseWhateverTheLocale) {
                   {{B::Abort, Q(u8"中止")}, {B::Retry, Q(u8"再試行")}, {B::Ignore, Q(u8"無視")}}}};
     for (const auto& c : cases) {
       std::vector<std::pair<B::StandardButton, QString>> shown;
-      qsizetype count = 0;
+      qsizetype count = 0, with_pictures = 0;
       OnNextMessageBox([&](QMessageBox& box) {
         for (const auto& [button, text] : c.buttons)
           if (QAbstractButton* b = box.button(button)) shown.emplace_back(button, b->text());
         count = box.buttons().size();
+        for (QAbstractButton* b : box.buttons())
+          with_pictures += b->icon().isNull() ? 0 : 1;
         QTest::keyClick(&box, Qt::Key_Return);  // the first button is the default one
       });
       AfxMessageBox(CString(u8"確認"), c.type | MB_ICONQUESTION);
       EXPECT_EQ(c.buttons, shown) << locale.name().toStdString() << " " << c.type;
       EXPECT_EQ(static_cast<qsizetype>(c.buttons.size()), count);
+      EXPECT_EQ(0, with_pictures);  // plain buttons, as Windows draws them
     }
   }
   // The buttons answer as their Windows counterparts: いいえ clicked is IDNO, Enter on the
