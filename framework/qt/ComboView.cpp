@@ -36,6 +36,10 @@ QRect ComboView::Geometry(const QRect& template_rect) const {
   return rect;
 }
 
+void ComboView::FocusArrived() {
+  if (peer_.HasEditField()) combo_->lineEdit()->selectAll();
+}
+
 void ComboView::SyncContent() {
   // Changing the list or the pick rewrites the edit field; where the person was typing stays.
   const bool editable = peer_.HasEditField();

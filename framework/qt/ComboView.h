@@ -18,6 +18,7 @@ class ComboView : public ControlView {
 
   // The template's height includes the dropped-down list; the closed box is one line high.
   QRect Geometry(const QRect& template_rect) const override;
+  void FocusArrived() override;
 
  protected:
   void SyncContent() override;

@@ -32,6 +32,9 @@ class ControlView : public PeerView {
 
   // Shows the peer's state. Signals the widget sends meanwhile are not taken as input.
   void Sync(WindowPeer& peer) final;
+  // The dialog moved its focus here, as keyboard navigation does: a field shows its text
+  // selected, to be typed over.
+  virtual void FocusArrived() {}
 
  protected:
   void SetWidget(QWidget* widget) { widget_ = widget; }

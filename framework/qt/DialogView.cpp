@@ -148,6 +148,7 @@ void DialogView::ShowFocus() {
     shown_focus_id_ = id;
     SyncScope scope(*this);
     if (!widget->hasFocus()) widget->setFocus(Qt::OtherFocusReason);
+    control->FocusArrived();
     return;
   }
 }

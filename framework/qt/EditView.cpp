@@ -53,6 +53,10 @@ EditView::EditView(DialogView& dialog, EditPeer& peer, QWidget* parent)
                    [this](const QString& text) { OnEdited(text); });
 }
 
+void EditView::FocusArrived() {
+  edit_->selectAll();
+}
+
 void EditView::SyncContent() {
   const QString text = ToQString(peer_.text);
   if (edit_->text() != text) edit_->setText(text);

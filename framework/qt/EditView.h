@@ -13,6 +13,7 @@ namespace afx::qt {
 class EditView : public ControlView {
  public:
   EditView(DialogView& dialog, EditPeer& peer, QWidget* parent);
+  void FocusArrived() override;
 
  protected:
   void SyncContent() override;

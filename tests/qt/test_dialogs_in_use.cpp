@@ -83,12 +83,16 @@ struct DialogsInUse : ::testing::Test {
     record.Name(CString(u8"平面図01.P21"));
   }
 
-  // Shows the dialog; act runs once it is on screen and ends it.
+  // Shows the dialog; act runs once it is on screen and ends it. A dialog act failed to end
+  // (a failed assertion returns early) is ended after it.
   INT_PTR Run(CDialog& dialog, std::function<void()> act) {
-    presenter.SetShownHook([act](CDialog&) {
-      ASSERT_TRUE(QTest::qWaitForWindowActive(ActiveDialog()));
-      QApplication::processEvents();  // lists are filled once the loop has turned
-      act();
+    presenter.SetShownHook([act](CDialog& shown) {
+      if (QTest::qWaitForWindowActive(ActiveDialog())) {
+        QApplication::processEvents();  // lists are filled once the loop has turned
+        act();
+      }
+      EXPECT_FALSE(shown.IsOpen());
+      if (shown.IsOpen()) shown.EndDialog(IDCANCEL);
     });
     CSetInstance guard(drawreg::ResourceModule());
     return dialog.DoModal();
@@ -187,6 +191,36 @@ TEST_F(DialogsInUse, AClickAfterTypingIntoAnEditableComboGoesToTheFieldClicked) 
     QTest::mouseClick(Control(IDOK), Qt::LeftButton);
     EXPECT_EQ(QStringList{QStringLiteral("OK")}, buttons);  // OK stays OK
     EXPECT_EQ(IDC_TYPE_BUTTON, dialog.GetFocusId());        // where the check sent the focus
+    QTest::keyClick(ActiveDialog(), Qt::Key_Escape);
+  });
+}
+
+TEST_F(DialogsInUse, AFieldTheDialogSendsTheFocusToIsTypedOver) {
+  CSingleSettingDialog dialog(&record, &folder, &reg.env, &draft, nullptr);
+  Run(dialog, [&] {
+    // Tab to the reference number: its text is selected and typed over.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    auto* arrangement = Control<QComboBox>(IDC_ARRANGEMENT);
+    ASSERT_EQ(IDC_ARRANGEMENT, dialog.GetFocusId());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
+    EXPECT_EQ(QStringLiteral("a"), arrangement->currentText());
+    // OK finds it invalid and sends the focus back to it, selected: the next key replaces it.
+    QString message;
+    OnNextMessageBox([&](QMessageBox& box) {
+      message = box.text();
+      QTest::keyClick(&box, Qt::Key_Return);
+    });
+    QTest::mouseClick(Control(IDOK), Qt::LeftButton);
+    EXPECT_EQ(Q(u8"整理番号が無効です"), message);
+    ASSERT_EQ(IDC_ARRANGEMENT, dialog.GetFocusId());
+    // The desktop gives the dialog back the keyboard once the box has gone.
+    ActiveDialog()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ActiveDialog()));
+    EXPECT_EQ(arrangement, QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+    EXPECT_EQ(QStringLiteral("3"), arrangement->currentText());
+    EXPECT_EQ(CString("3"), dialog.GetDlgItemText(IDC_ARRANGEMENT));
+    EXPECT_EQ(CString("S3??0010.P21"), dialog.GetDlgItemText(IDC_PREVIEW));
     QTest::keyClick(ActiveDialog(), Qt::Key_Escape);
   });
 }
