@@ -141,8 +141,8 @@ void DialogView::ShowFocus() {
   const int id = dialog_.GetFocusId();
   if (id <= 0 || id == shown_focus_id_) return;
   for (const auto& control : controls_) {
-    QWidget* widget = control->Widget();
     if (control->Id() != id) continue;
+    QWidget* widget = control->Widget();
     // A control that cannot take the focus yet gets it once it can.
     if (!widget->isEnabled() || widget->isHidden() || widget->focusPolicy() == Qt::NoFocus) return;
     shown_focus_id_ = id;

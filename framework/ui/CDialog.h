@@ -58,11 +58,6 @@ class CDialog : public CWnd {
   // The peers of the dialog's controls, in template order.
   const std::vector<std::unique_ptr<afx::WindowPeer>>& Peers() const { return peers_; }
   afx::WindowPeer* PeerOf(int id) const;
-  // The peer of control id if it is of kind P, else null.
-  template <class P>
-  P* PeerAs(int id) const {
-    return dynamic_cast<P*>(PeerOf(id));
-  }
   int GetFocusId() const { return focus_id_; }
 
   // Input from the presenter: what a person's action did to a control. The dialog updates

@@ -39,7 +39,7 @@ class DialogSession {
   // Presses Escape or closes the window.
   void Cancel();
 
-  // What the dialog shows. Peer<P> is the control's peer of kind P (all it shows); it throws
+  // What the dialog shows. Peer<P> is the state of the control as the kind P it is: it throws
   // std::out_of_range for no such control and std::invalid_argument for another kind.
   template <class P = WindowPeer>
   const P& Peer(int id) const {
