@@ -13,16 +13,8 @@ namespace afx::qt {
 
 namespace {
 
-// Button types the window model leaves unnamed.
-constexpr DWORD kRadioButton = 0x4;
-constexpr DWORD kGroupBox = 0x7;
-
-DWORD TypeOf(const WindowPeer& peer) {
-  return peer.style & BS_TYPEMASK;
-}
-
 bool IsRadio(DWORD type) {
-  return type == BS_AUTORADIOBUTTON || type == kRadioButton;
+  return type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON;
 }
 
 bool IsCheckBox(DWORD type) {
@@ -44,14 +36,14 @@ QAbstractButton* MakeButton(DWORD type, QWidget* parent) {
 
 }  // namespace
 
-ButtonView::ButtonView(DialogView& dialog, WindowPeer& peer, QWidget* parent)
-    : ControlView(dialog, peer) {
-  if (TypeOf(peer) == kGroupBox) {
+ButtonView::ButtonView(DialogView& dialog, ButtonPeer& peer, QWidget* parent)
+    : ControlView(dialog, peer), peer_(peer) {
+  if (peer.IsGroupBox()) {
     group_ = new QGroupBox(parent);
     SetWidget(group_);
     return;
   }
-  button_ = MakeButton(TypeOf(peer), parent);
+  button_ = MakeButton(peer.Type(), parent);
   SetWidget(button_);
   QObject::connect(button_, &QAbstractButton::clicked, button_, [this] { OnClicked(); });
 }
@@ -71,36 +63,8 @@ void ButtonView::OnClicked() {
   dialog_.UserInput([this] {
     // A click takes the focus first (a mouse press has already moved it).
     if (peer_.id > 0) dialog_.Dialog().SetFocusFromUser(peer_.id);
-    if (!dialog_.Dialog().IsOpen()) return;
-    const DWORD type = TypeOf(peer_);
-    if (type == BS_AUTORADIOBUTTON) {
-      UncheckRestOfGroup();
-      peer_.check = BST_CHECKED;
-    } else if (type == BS_AUTOCHECKBOX) {
-      peer_.check = peer_.check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
-    }
-    // A button that does not check itself shows the peer's state again.
-    peer_.Changed();
-    dialog_.Dialog().Command(peer_.id);
+    if (dialog_.Dialog().IsOpen()) peer_.Click(dialog_.Dialog());
   });
-}
-
-void ButtonView::UncheckRestOfGroup() {
-  const auto& peers = dialog_.Dialog().Peers();
-  size_t at = 0;
-  while (at < peers.size() && peers[at].get() != &peer_)
-    ++at;
-  size_t first = at;
-  while (first > 0 && !(peers[first]->style & WS_GROUP))
-    --first;
-  for (size_t i = first; i < peers.size(); ++i) {
-    WindowPeer& other = *peers[i];
-    if (i > first && (other.style & WS_GROUP)) break;
-    if (&other == &peer_ || other.kind != ControlKind::Button) continue;
-    if (TypeOf(other) != BS_AUTORADIOBUTTON || other.check == BST_UNCHECKED) continue;
-    other.check = BST_UNCHECKED;
-    other.Changed();
-  }
 }
 
 }  // namespace afx::qt

@@ -12,17 +12,15 @@ namespace afx::qt {
 
 class ButtonView : public ControlView {
  public:
-  ButtonView(DialogView& dialog, WindowPeer& peer, QWidget* parent);
+  ButtonView(DialogView& dialog, ButtonPeer& peer, QWidget* parent);
 
  protected:
   void SyncContent() override;
 
  private:
   void OnClicked();
-  // Auto radio buttons of the same group: from the control that starts it (WS_GROUP) to the
-  // next one that starts a group.
-  void UncheckRestOfGroup();
 
+  ButtonPeer& peer_;
   QAbstractButton* button_ = nullptr;  // null for a group box
   QGroupBox* group_ = nullptr;
 };

@@ -12,18 +12,20 @@
 
 namespace afx::qt {
 
-ComboView::ComboView(DialogView& dialog, WindowPeer& peer, QWidget* parent)
-    : ControlView(dialog, peer),
-      combo_(new QComboBox(parent)),
-      editable_((peer.style & CBS_TYPEMASK) == CBS_DROPDOWN) {
+ComboView::ComboView(DialogView& dialog, ComboPeer& peer, QWidget* parent)
+    : ControlView(dialog, peer), peer_(peer), combo_(new QComboBox(parent)) {
   SetWidget(combo_);
   // Only user picks are input: activated is not sent for changes the program makes.
   QObject::connect(combo_, &QComboBox::activated, combo_, [this](int index) { OnPicked(index); });
-  if (!editable_) return;
+  if (!peer.HasEditField()) return;
   combo_->setEditable(true);
   // A Windows combo box neither completes what is typed nor adds it to its list.
   combo_->setCompleter(nullptr);
   combo_->setInsertPolicy(QComboBox::NoInsert);
+  // Nor does it pick the item that reads as typed when the edit field is left (or Enter is
+  // pressed in it): such a pick would tell the dialog of a selection nobody made, while the
+  // focus is already on its way to the control clicked.
+  QObject::disconnect(combo_->lineEdit(), &QLineEdit::editingFinished, combo_, nullptr);
   QObject::connect(combo_->lineEdit(), &QLineEdit::textEdited, combo_,
                    [this](const QString& text) { OnEdited(text); });
 }
@@ -34,9 +36,14 @@ QRect ComboView::Geometry(const QRect& template_rect) const {
   return rect;
 }
 
+void ComboView::FocusArrived() {
+  if (peer_.HasEditField()) combo_->lineEdit()->selectAll();
+}
+
 void ComboView::SyncContent() {
   // Changing the list or the pick rewrites the edit field; where the person was typing stays.
-  const int cursor = editable_ ? combo_->lineEdit()->cursorPosition() : 0;
+  const bool editable = peer_.HasEditField();
+  const int cursor = editable ? combo_->lineEdit()->cursorPosition() : 0;
   if (shown_items_ != peer_.items) {
     combo_->clear();
     for (const CString& item : peer_.items)
@@ -44,7 +51,7 @@ void ComboView::SyncContent() {
     shown_items_ = peer_.items;
   }
   if (combo_->currentIndex() != peer_.curSel) combo_->setCurrentIndex(peer_.curSel);
-  if (!editable_) return;
+  if (!editable) return;
   const QString text = ToQString(peer_.text);
   if (combo_->lineEdit()->text() != text) {
     combo_->lineEdit()->setText(text);
@@ -53,31 +60,14 @@ void ComboView::SyncContent() {
 }
 
 void ComboView::OnPicked(int index) {
-  dialog_.UserInput([this, index] {
-    if (index < 0 || static_cast<size_t>(index) >= peer_.items.size()) return;
-    peer_.curSel = index;
-    // A drop-down list shows the pick at once; a combo box's edit field takes the item's text
-    // only after the selection notification.
-    if (!editable_) peer_.text = peer_.items[static_cast<size_t>(index)];
-    peer_.Changed();
-    dialog_.Dialog().Notify(peer_.id, CBN_SELCHANGE);
-    const int now = peer_.curSel;  // the handler may have changed the list or the pick
-    if (editable_ && now >= 0 && static_cast<size_t>(now) < peer_.items.size()) {
-      peer_.text = peer_.items[static_cast<size_t>(now)];
-      peer_.Changed();
-    }
-  });
+  dialog_.UserInput([this, index] { peer_.Pick(dialog_.Dialog(), index); });
 }
 
 void ComboView::OnEdited(const QString& text) {
   dialog_.UserInput([this, &text] {
     const CString typed = TakeTyped(peer_, *combo_->lineEdit(), text);
-    if (typed == peer_.text) return;
-    peer_.text = typed;
-    peer_.curSel = -1;
-    peer_.Changed();
-    dialog_.Dialog().Notify(peer_.id, CBN_EDITUPDATE);
-    dialog_.Dialog().Notify(peer_.id, CBN_EDITCHANGE);
+    if (typed == peer_.text) return;  // every character was refused
+    peer_.Edited(dialog_.Dialog(), typed);
   });
 }
 

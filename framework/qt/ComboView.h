@@ -14,10 +14,11 @@ namespace afx::qt {
 
 class ComboView : public ControlView {
  public:
-  ComboView(DialogView& dialog, WindowPeer& peer, QWidget* parent);
+  ComboView(DialogView& dialog, ComboPeer& peer, QWidget* parent);
 
   // The template's height includes the dropped-down list; the closed box is one line high.
   QRect Geometry(const QRect& template_rect) const override;
+  void FocusArrived() override;
 
  protected:
   void SyncContent() override;
@@ -26,8 +27,8 @@ class ComboView : public ControlView {
   void OnPicked(int index);
   void OnEdited(const QString& text);
 
+  ComboPeer& peer_;
   QComboBox* combo_;
-  bool editable_;
   std::vector<CString> shown_items_;
 };
 

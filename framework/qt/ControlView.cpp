@@ -10,29 +10,42 @@
 #include "framework/qt/ReportListView.h"
 #include "framework/qt/StaticView.h"
 #include "framework/qt/TreeView.h"
-#include "framework/ui/CDialog.h"
 
 namespace afx::qt {
 
+namespace {
+
+// Makes the view made for each kind of peer.
+class ViewMaker : public PeerVisitor {
+ public:
+  ViewMaker(DialogView& dialog, QWidget* parent) : dialog_(dialog), parent_(parent) {}
+  std::unique_ptr<ControlView> made;
+
+  void Visit(StaticPeer& peer) override { Make<StaticView>(peer); }
+  void Visit(ButtonPeer& peer) override { Make<ButtonView>(peer); }
+  void Visit(EditPeer& peer) override { Make<EditView>(peer); }
+  void Visit(ComboPeer& peer) override { Make<ComboView>(peer); }
+  void Visit(ListPeer& peer) override { Make<ReportListView>(peer); }
+  void Visit(TreePeer& peer) override { Make<TreeView>(peer); }
+  void Visit(GridPeer& peer) override { Make<GridView>(peer); }
+
+ private:
+  template <class View, class Peer>
+  void Make(Peer& peer) {
+    made = std::make_unique<View>(dialog_, peer, parent_);
+  }
+
+  DialogView& dialog_;
+  QWidget* parent_;
+};
+
+}  // namespace
+
 std::unique_ptr<ControlView> ControlView::Make(DialogView& dialog, WindowPeer& peer,
                                                QWidget* parent) {
-  switch (peer.kind) {
-    case ControlKind::Button:
-      return std::make_unique<ButtonView>(dialog, peer, parent);
-    case ControlKind::Edit:
-      return std::make_unique<EditView>(dialog, peer, parent);
-    case ControlKind::ComboBox:
-      return std::make_unique<ComboView>(dialog, peer, parent);
-    case ControlKind::ListView:
-      return std::make_unique<ReportListView>(dialog, peer, parent);
-    case ControlKind::TreeView:
-      return std::make_unique<TreeView>(dialog, peer, parent);
-    case ControlKind::Grid:
-      return std::make_unique<GridView>(dialog, peer, parent);
-    case ControlKind::Static:
-    default:
-      return std::make_unique<StaticView>(dialog, peer, parent);
-  }
+  ViewMaker maker(dialog, parent);
+  peer.Accept(maker);
+  return std::move(maker.made);
 }
 
 void ControlView::Sync(WindowPeer&) {
@@ -42,13 +55,11 @@ void ControlView::Sync(WindowPeer&) {
 }
 
 void ControlView::SyncState() {
-  if (widget_->isEnabled() != peer_.enabled) widget_->setEnabled(peer_.enabled);
-  if (widget_->isHidden() == peer_.visible) widget_->setHidden(!peer_.visible);
-  // The focus follows the dialog's: GotoDlgCtrl tells the control that gained it.
-  const bool focused = dialog_.Dialog().GetFocusId() == peer_.id && peer_.id > 0;
-  if (focused && widget_->focusPolicy() != Qt::NoFocus && !widget_->hasFocus()) {
-    widget_->setFocus(Qt::OtherFocusReason);
-  }
+  if (widget_->isEnabled() != window_peer_.enabled) widget_->setEnabled(window_peer_.enabled);
+  if (widget_->isHidden() == window_peer_.visible) widget_->setHidden(!window_peer_.visible);
+  // GotoDlgCtrl tells the control that gained the focus; the screen follows when the dialog's
+  // focus moved.
+  dialog_.ShowFocus();
 }
 
 }  // namespace afx::qt

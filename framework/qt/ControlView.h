@@ -1,13 +1,14 @@
 // ControlView: the Qt side of one control. It owns no state: the peer holds it. The view shows
-// the peer in a widget, follows every change the program makes (Sync), and reports what a
-// person does to the widget back through the dialog. Subclasses make the widget for their kind.
+// the peer in a widget, follows every change the program makes (Sync), and hands what a person
+// does to the widget to the peer's input functions through the dialog. Each subclass is made
+// for one kind of peer and shows what that kind keeps.
 #pragma once
 
 #include <memory>
 
 #include <QRect>
 
-#include "framework/ui/WindowPeer.h"
+#include "framework/ui/ControlPeers.h"
 
 class QWidget;
 
@@ -17,20 +18,23 @@ class DialogView;
 
 class ControlView : public PeerView {
  public:
-  ControlView(DialogView& dialog, WindowPeer& peer) : dialog_(dialog), peer_(peer) {}
+  ControlView(DialogView& dialog, WindowPeer& peer) : dialog_(dialog), window_peer_(peer) {}
   ControlView(const ControlView&) = delete;
   ControlView& operator=(const ControlView&) = delete;
 
-  // Makes the view and widget that fit the peer's kind and style, as a child of parent.
+  // Makes the view and widget made for the peer's kind, as a child of parent.
   static std::unique_ptr<ControlView> Make(DialogView& dialog, WindowPeer& peer, QWidget* parent);
 
   QWidget* Widget() const { return widget_; }
-  int Id() const { return peer_.id; }
+  int Id() const { return window_peer_.id; }
   // Where the widget goes, given the template's rectangle in pixels.
   virtual QRect Geometry(const QRect& template_rect) const { return template_rect; }
 
   // Shows the peer's state. Signals the widget sends meanwhile are not taken as input.
   void Sync(WindowPeer& peer) final;
+  // The dialog moved its focus here, as keyboard navigation does: a field shows its text
+  // selected, to be typed over.
+  virtual void FocusArrived() {}
 
  protected:
   void SetWidget(QWidget* widget) { widget_ = widget; }
@@ -38,11 +42,11 @@ class ControlView : public PeerView {
   virtual void SyncContent() = 0;
 
   DialogView& dialog_;
-  WindowPeer& peer_;
 
  private:
   void SyncState();
 
+  WindowPeer& window_peer_;
   QWidget* widget_ = nullptr;
 };
 

@@ -75,6 +75,11 @@ void DialogView::Run(const std::function<void(CDialog&)>& shown) {
   running_ = true;
   // Messages posted before the window was shown run first, as soon as the loop runs.
   QTimer::singleShot(0, window_.get(), [this, shown] {
+    // A dialog opens with its focus marked, as a Windows dialog marks the control that has it:
+    // the styles draw the mark only once the keyboard has moved the focus, and showing a
+    // window forgets that it had.
+    window_->setAttribute(Qt::WA_KeyboardFocusChange);
+    window_->update();
     DispatchPosted();
     if (dialog_.IsOpen() && shown) shown(dialog_);
     CloseIfEnded();
@@ -132,10 +137,28 @@ void DialogView::CloseIfEnded() {
   }
 }
 
+void DialogView::ShowFocus() {
+  const int id = dialog_.GetFocusId();
+  if (id <= 0 || id == shown_focus_id_) return;
+  for (const auto& control : controls_) {
+    if (control->Id() != id) continue;
+    QWidget* widget = control->Widget();
+    // A control that cannot take the focus yet gets it once it can.
+    if (!widget->isEnabled() || widget->isHidden() || widget->focusPolicy() == Qt::NoFocus) return;
+    shown_focus_id_ = id;
+    SyncScope scope(*this);
+    if (!widget->hasFocus()) widget->setFocus(Qt::OtherFocusReason);
+    control->FocusArrived();
+    return;
+  }
+}
+
 void DialogView::OnFocusChanged(QWidget* now) {
   if (Syncing()) return;
   const int id = ControlIdOf(now);
-  if (id <= 0 || id == dialog_.GetFocusId()) return;
+  if (id <= 0) return;
+  shown_focus_id_ = id;
+  if (id == dialog_.GetFocusId()) return;
   UserInput([this, id] { dialog_.SetFocusFromUser(id); });
 }
 

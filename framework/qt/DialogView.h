@@ -60,6 +60,10 @@ class DialogView : public PeerView {
   // A message was posted: it is handled once the event loop is back, unless input that is
   // still running handles it first.
   void Posted();
+  // Puts the keyboard focus on the control that has the dialog's focus, if the dialog's focus
+  // moved since the screen last showed it. A control that tells its dialog of a change while
+  // the focus is on its way elsewhere on screen thus does not pull it back.
+  void ShowFocus();
 
   // The view showing dialog, or null; the innermost open dialog.
   static DialogView* Find(const CDialog* dialog);
@@ -79,6 +83,7 @@ class DialogView : public PeerView {
   std::unique_ptr<DialogWindow> window_;
   std::vector<std::unique_ptr<ControlView>> controls_;
   QHash<QWidget*, int> ids_;
+  int shown_focus_id_ = 0;  // the control the keyboard focus is on, or on its way to
   QMetaObject::Connection focus_connection_;
   int syncing_ = 0;
   int busy_ = 0;

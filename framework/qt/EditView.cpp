@@ -7,7 +7,6 @@
 #include "framework/qt/DialogView.h"
 #include "framework/qt/QtText.h"
 #include "framework/ui/CDialog.h"
-#include "framework/ui/DialogSession.h"
 
 namespace afx::qt {
 
@@ -21,23 +20,41 @@ Qt::Alignment EditAlignment(DWORD style) {
 
 }  // namespace
 
-CString TakeTyped(const WindowPeer& peer, QLineEdit& edit, const QString& text) {
-  const CString typed = TypedText(peer, TypedFromQString(text));
+CString TakeTyped(const TextInputPeer& peer, QLineEdit& edit, const QString& text) {
+  const QString old = ToQString(peer.text);
+  const qsizetype cursor = edit.cursorPosition();
+  // What the edit kept of the old text: the end after the cursor and the start before it.
+  qsizetype suffix = 0;
+  const qsizetype max_suffix = std::min(old.size(), text.size() - cursor);
+  while (suffix < max_suffix && old[old.size() - 1 - suffix] == text[text.size() - 1 - suffix])
+    ++suffix;
+  qsizetype prefix = 0;
+  const qsizetype max_prefix = std::min(old.size(), text.size()) - suffix;
+  while (prefix < max_prefix && old[prefix] == text[prefix])
+    ++prefix;
+  const CString before = TypedFromQString(old.left(prefix));
+  const CString after = TypedFromQString(old.right(suffix));
+  const CString put_in = TypedFromQString(text.mid(prefix, text.size() - suffix - prefix));
+  const CString kept = peer.Accepted(before, put_in, after);
+  const CString typed = before + kept + after;
   const QString shown = ToQString(typed);
   if (shown != text) {
-    const int cursor = edit.cursorPosition() - static_cast<int>(text.size() - shown.size());
     edit.setText(shown);
-    edit.setCursorPosition(std::max(0, cursor));
+    edit.setCursorPosition(static_cast<int>(prefix + ToQString(kept).size()));
   }
   return typed;
 }
 
-EditView::EditView(DialogView& dialog, WindowPeer& peer, QWidget* parent)
-    : ControlView(dialog, peer), edit_(new QLineEdit(parent)) {
+EditView::EditView(DialogView& dialog, EditPeer& peer, QWidget* parent)
+    : ControlView(dialog, peer), peer_(peer), edit_(new QLineEdit(parent)) {
   edit_->setAlignment(EditAlignment(peer.style));
   SetWidget(edit_);
   QObject::connect(edit_, &QLineEdit::textEdited, edit_,
                    [this](const QString& text) { OnEdited(text); });
+}
+
+void EditView::FocusArrived() {
+  edit_->selectAll();
 }
 
 void EditView::SyncContent() {
@@ -49,10 +66,7 @@ void EditView::OnEdited(const QString& text) {
   dialog_.UserInput([this, &text] {
     const CString typed = TakeTyped(peer_, *edit_, text);
     if (typed == peer_.text) return;  // every character was refused
-    peer_.text = typed;
-    peer_.Changed();
-    dialog_.Dialog().Notify(peer_.id, EN_UPDATE);
-    dialog_.Dialog().Notify(peer_.id, EN_CHANGE);
+    peer_.Edited(dialog_.Dialog(), typed);
   });
 }
 

@@ -12,7 +12,8 @@ namespace afx::qt {
 
 class EditView : public ControlView {
  public:
-  EditView(DialogView& dialog, WindowPeer& peer, QWidget* parent);
+  EditView(DialogView& dialog, EditPeer& peer, QWidget* parent);
+  void FocusArrived() override;
 
  protected:
   void SyncContent() override;
@@ -20,11 +21,14 @@ class EditView : public ControlView {
  private:
   void OnEdited(const QString& text);
 
+  EditPeer& peer_;
   QLineEdit* edit_;
 };
 
-// Applies the typing rules of peer to what a line edit now holds. Shows the text the peer
-// takes if it differs (characters refused at the cursor are taken out again) and returns it.
-CString TakeTyped(const WindowPeer& peer, QLineEdit& edit, const QString& text);
+// Holds a person's edit of a line edit that showed peer's text to the peer's rules: of what the
+// edit put in at the cursor, the characters the field refuses and those past its limit are
+// taken out again, so that a full field refuses what is typed wherever the cursor is. Shows
+// the text the field keeps if it differs, with the cursor after what was taken, and returns it.
+CString TakeTyped(const TextInputPeer& peer, QLineEdit& edit, const QString& text);
 
 }  // namespace afx::qt

@@ -41,8 +41,8 @@ bool SameColumns(const std::vector<ListColumn>& a, const std::vector<ListColumn>
 
 }  // namespace
 
-ReportListView::ReportListView(DialogView& dialog, WindowPeer& peer, QWidget* parent)
-    : ControlView(dialog, peer), list_(new QTreeWidget(parent)) {
+ReportListView::ReportListView(DialogView& dialog, ListPeer& peer, QWidget* parent)
+    : ControlView(dialog, peer), peer_(peer), list_(new QTreeWidget(parent)) {
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
   list_->setAllColumnsShowFocus(true);
@@ -90,7 +90,7 @@ void ReportListView::Rebuild() {
   built_ = true;
   ShowColumns();
   ShowRows();
-  ShowSelection();
+  ShowSelection(true);
 }
 
 void ReportListView::ShowColumns() {
@@ -142,12 +142,30 @@ void ReportListView::ShowRows() {
   shown_images_ = images;
 }
 
-void ReportListView::ShowSelection() {
+void ReportListView::ShowSelection(bool rebuilt) {
   const int count = std::min(list_->topLevelItemCount(), static_cast<int>(peer_.rows.size()));
+  QTreeWidgetItem* first_selected = nullptr;
+  bool changed = rebuilt;
   for (int i = 0; i < count; ++i) {
     QTreeWidgetItem* item = list_->topLevelItem(i);
     const bool selected = peer_.rows[static_cast<size_t>(i)].selected;
-    if (item->isSelected() != selected) item->setSelected(selected);
+    if (item->isSelected() != selected) {
+      item->setSelected(selected);
+      changed = true;
+    }
+    if (selected && !first_selected) first_selected = item;
+  }
+  // What a person selected leaves the keyboard where the person put it.
+  if (!changed) return;
+  // After the program's selection the keyboard moves on from a selected row. With none selected
+  // it is on no row: Qt would otherwise make the first row current when the list gets the
+  // focus, and the first Down arrow would go on to the second.
+  QTreeWidgetItem* current = list_->currentItem();
+  if (current && current->isSelected()) return;
+  if (first_selected) {
+    list_->setCurrentItem(first_selected, 0, QItemSelectionModel::NoUpdate);
+  } else {
+    list_->setCurrentIndex(QModelIndex());
   }
 }
 
@@ -155,18 +173,10 @@ void ReportListView::OnSelectionChanged() {
   // While a rebuild is pending the rows on screen are no longer the peer's.
   if (rebuild_pending_) return;
   dialog_.UserInput([this] {
-    bool changed = false;
-    const int count = std::min(list_->topLevelItemCount(), static_cast<int>(peer_.rows.size()));
-    for (int i = 0; i < count; ++i) {
-      const bool selected = list_->topLevelItem(i)->isSelected();
-      ListRow& row = peer_.rows[static_cast<size_t>(i)];
-      if (row.selected != selected) changed = true;
-      row.selected = selected;
-    }
-    if (!changed) return;
-    peer_.Changed();
-    NMHDR header{&peer_, static_cast<UINT>(peer_.id), LVN_ITEMCHANGED};
-    dialog_.Dialog().Notify(peer_.id, LVN_ITEMCHANGED, &header);
+    std::vector<bool> selected(static_cast<size_t>(list_->topLevelItemCount()));
+    for (size_t i = 0; i < selected.size(); ++i)
+      selected[i] = list_->topLevelItem(static_cast<int>(i))->isSelected();
+    peer_.Select(dialog_.Dialog(), selected);
   });
 }
 

@@ -1,7 +1,8 @@
 // ReportListView: a list view in report style: columns with their headings, widths and
 // alignment, a row per item with its sub-items and its image from the small image list.
 // Rows are rebuilt once per turn of the event loop however many items the program inserted;
-// a change of selection alone is shown at once.
+// a change of selection alone is shown at once. The keyboard moves on from the selected row:
+// with none selected, the first Down arrow selects the first row.
 #pragma once
 
 #include <vector>
@@ -14,7 +15,7 @@ namespace afx::qt {
 
 class ReportListView : public ControlView {
  public:
-  ReportListView(DialogView& dialog, WindowPeer& peer, QWidget* parent);
+  ReportListView(DialogView& dialog, ListPeer& peer, QWidget* parent);
 
  protected:
   void SyncContent() override;
@@ -29,9 +30,12 @@ class ReportListView : public ControlView {
   void Rebuild();
   void ShowColumns();
   void ShowRows();
-  void ShowSelection();
+  // Shows the rows' selection; after a rebuild or a change the program made, the keyboard
+  // moves on from the first selected row.
+  void ShowSelection(bool rebuilt = false);
   void OnSelectionChanged();
 
+  ListPeer& peer_;
   QTreeWidget* list_;
   bool built_ = false;
   bool rebuild_pending_ = false;

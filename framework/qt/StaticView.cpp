@@ -31,8 +31,8 @@ void SetFrame(QFrame* frame, DWORD style) {
 
 }  // namespace
 
-StaticView::StaticView(DialogView& dialog, WindowPeer& peer, QWidget* parent)
-    : ControlView(dialog, peer) {
+StaticView::StaticView(DialogView& dialog, StaticPeer& peer, QWidget* parent)
+    : ControlView(dialog, peer), peer_(peer) {
   if ((peer.style & kStaticTypeMask) == SS_ETCHEDHORZ) {
     auto* line = new QFrame(parent);
     line->setFrameStyle(QFrame::HLine | QFrame::Sunken);

@@ -10,7 +10,7 @@ namespace afx::qt {
 
 class StaticView : public ControlView {
  public:
-  StaticView(DialogView& dialog, WindowPeer& peer, QWidget* parent);
+  StaticView(DialogView& dialog, StaticPeer& peer, QWidget* parent);
 
  protected:
   void SyncContent() override;
@@ -18,6 +18,7 @@ class StaticView : public ControlView {
  private:
   void FitCaption(int text_width);
 
+  StaticPeer& peer_;
   QLabel* label_ = nullptr;  // null for a line
 };
 

@@ -16,8 +16,8 @@ constexpr int kNodeRole = Qt::UserRole;
 
 }  // namespace
 
-TreeView::TreeView(DialogView& dialog, WindowPeer& peer, QWidget* parent)
-    : ControlView(dialog, peer), tree_(new QTreeWidget(parent)) {
+TreeView::TreeView(DialogView& dialog, TreePeer& peer, QWidget* parent)
+    : ControlView(dialog, peer), peer_(peer), tree_(new QTreeWidget(parent)) {
   tree_->setHeaderHidden(true);
   tree_->setColumnCount(1);
   tree_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -35,7 +35,7 @@ void TreeView::SyncContent() {
   if (rebuild_pending_) return;
   if (!built_) {
     Rebuild();
-  } else if (peer_.treeImages != shown_images_ || peer_.root.children.size() != shown_roots_ ||
+  } else if (peer_.images != shown_images_ || peer_.root.children.size() != shown_roots_ ||
              !SameNodes(peer_.root)) {
     rebuild_pending_ = true;
     QTimer::singleShot(0, tree_, [this] { Rebuild(); });
@@ -65,7 +65,7 @@ void TreeView::Rebuild() {
   tree_->clear();
   shown_.clear();
   shown_selection_ = nullptr;
-  shown_images_ = peer_.treeImages;
+  shown_images_ = peer_.images;
   shown_roots_ = peer_.root.children.size();
   if (shown_images_) tree_->setIconSize(QSize(shown_images_->Width(), shown_images_->Height()));
   AddChildren(peer_.root, tree_->invisibleRootItem());
@@ -119,12 +119,7 @@ void TreeView::OnSelectionChanged() {
   const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
   TreeNode* node = selected.isEmpty() ? nullptr : NodeOf(selected.front());
   if (!node || node == peer_.selectedNode) return;
-  dialog_.UserInput([this, node] {
-    peer_.selectedNode = node;
-    peer_.Changed();
-    NMHDR header{&peer_, static_cast<UINT>(peer_.id), TVN_SELCHANGED};
-    dialog_.Dialog().Notify(peer_.id, TVN_SELCHANGED, &header);
-  });
+  dialog_.UserInput([this, node] { peer_.Select(dialog_.Dialog(), node); });
 }
 
 void TreeView::OnExpanded(QTreeWidgetItem* item, bool expanded) {

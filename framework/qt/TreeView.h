@@ -14,7 +14,7 @@ namespace afx::qt {
 
 class TreeView : public ControlView {
  public:
-  TreeView(DialogView& dialog, WindowPeer& peer, QWidget* parent);
+  TreeView(DialogView& dialog, TreePeer& peer, QWidget* parent);
 
  protected:
   void SyncContent() override;
@@ -38,6 +38,7 @@ class TreeView : public ControlView {
   void OnSelectionChanged();
   void OnExpanded(QTreeWidgetItem* item, bool expanded);
 
+  TreePeer& peer_;
   QTreeWidget* tree_;
   bool built_ = false;
   bool rebuild_pending_ = false;

@@ -1,5 +1,6 @@
 #include "framework/ui/CDialog.h"
 
+#include "framework/ui/ControlPeers.h"
 #include "framework/ui/Controls.h"
 #include "framework/ui/Presenter.h"
 #include "framework/ui/ResourceModule.h"
@@ -13,29 +14,18 @@ END_MESSAGE_MAP()
 
 namespace {
 
-bool TakesFocus(const afx::WindowPeer& p) {
-  if (!p.enabled || !p.visible) return false;
-  return p.kind != afx::ControlKind::Static;
-}
-
-std::unique_ptr<CWnd> MakeHandle(afx::ControlKind kind) {
-  switch (kind) {
-    case afx::ControlKind::Button:
-      return std::make_unique<CButton>();
-    case afx::ControlKind::Edit:
-      return std::make_unique<CEdit>();
-    case afx::ControlKind::ComboBox:
-      return std::make_unique<CComboBox>();
-    case afx::ControlKind::ListView:
-      return std::make_unique<CListCtrl>();
-    case afx::ControlKind::TreeView:
-      return std::make_unique<CTreeCtrl>();
-    case afx::ControlKind::Static:
-      return std::make_unique<CStatic>();
-    default:
-      return std::make_unique<CWnd>();
-  }
-}
+// The handle that fits each kind of control.
+class HandleMaker : public afx::PeerVisitor {
+ public:
+  std::unique_ptr<CWnd> made;
+  void Visit(afx::StaticPeer&) override { made = std::make_unique<CStatic>(); }
+  void Visit(afx::ButtonPeer&) override { made = std::make_unique<CButton>(); }
+  void Visit(afx::EditPeer&) override { made = std::make_unique<CEdit>(); }
+  void Visit(afx::ComboPeer&) override { made = std::make_unique<CComboBox>(); }
+  void Visit(afx::ListPeer&) override { made = std::make_unique<CListCtrl>(); }
+  void Visit(afx::TreePeer&) override { made = std::make_unique<CTreeCtrl>(); }
+  void Visit(afx::GridPeer&) override { made = std::make_unique<CWnd>(); }
+};
 
 }  // namespace
 
@@ -72,7 +62,9 @@ CWnd* CDialog::HandleOf(int id) const {
   if (!peer) return nullptr;
   auto& handle = handles_[id];
   if (!handle) {
-    handle = MakeHandle(peer->kind);
+    HandleMaker maker;
+    peer->Accept(maker);
+    handle = maker.made ? std::move(maker.made) : std::make_unique<CWnd>();
     handle->Attach(peer);
     handle->SetOwnerDialog(const_cast<CDialog*>(this));
   }
@@ -83,11 +75,11 @@ void CDialog::CreatePeers() {
   handles_.clear();
   peers_.clear();
   posted_.clear();
-  dialog_peer_ = std::make_unique<afx::WindowPeer>(afx::ControlTemplate{
+  dialog_peer_ = std::make_unique<afx::DialogPeer>(afx::ControlTemplate{
       0, afx::ControlKind::Static, 0, template_->caption, 0, 0, template_->cx, template_->cy});
   m_peer = dialog_peer_.get();
   for (const afx::ControlTemplate& t : template_->controls) {
-    peers_.push_back(std::make_unique<afx::WindowPeer>(t));
+    peers_.push_back(afx::MakePeer(t));
   }
 }
 
@@ -132,7 +124,7 @@ BOOL CDialog::UpdateData(BOOL save) {
 
 int CDialog::FirstTabStop() const {
   for (const auto& p : peers_) {
-    if (TakesFocus(*p)) return p->id;
+    if (p->TakesFocus()) return p->id;
   }
   return 0;
 }
@@ -144,11 +136,7 @@ CWnd* CDialog::GetFocus() const {
 void CDialog::SendFocusNotification(int id, bool gained) {
   const afx::WindowPeer* peer = PeerOf(id);
   if (!peer) return;
-  if (peer->kind == afx::ControlKind::Edit) {
-    Notify(id, gained ? EN_SETFOCUS : EN_KILLFOCUS);
-  } else if (peer->kind == afx::ControlKind::ComboBox) {
-    Notify(id, gained ? CBN_SETFOCUS : CBN_KILLFOCUS);
-  }
+  if (const UINT code = peer->FocusNotification(gained)) Notify(id, code);
 }
 
 void CDialog::GotoDlgCtrl(CWnd* control) {
@@ -172,7 +160,7 @@ void CDialog::NextDlgCtrl() {
     ++at;
   for (int step = 1; step <= n; ++step) {
     const afx::WindowPeer& p = *peers_[static_cast<size_t>((at + step) % n)];
-    if (TakesFocus(p) && p.id > 0) {
+    if (p.TakesFocus() && p.id > 0) {
       SetFocusFromUser(p.id);
       return;
     }
@@ -181,9 +169,10 @@ void CDialog::NextDlgCtrl() {
 
 void CDialog::CheckRadioButton(int first, int last, int check) {
   for (const auto& p : peers_) {
-    if (p->id < first || p->id > last) continue;
-    p->check = p->id == check ? BST_CHECKED : BST_UNCHECKED;
-    p->Changed();
+    auto* button = dynamic_cast<afx::ButtonPeer*>(p.get());
+    if (!button || p->id < first || p->id > last) continue;
+    button->check = p->id == check ? BST_CHECKED : BST_UNCHECKED;
+    button->Changed();
   }
 }
 
@@ -197,17 +186,17 @@ void CDialog::CheckRadioInGroup(int id) {
   while (first > 0 && !(peers_[first]->style & WS_GROUP))
     --first;
   for (size_t i = first; i < n && (i == first || !(peers_[i]->style & WS_GROUP)); ++i) {
-    afx::WindowPeer& p = *peers_[i];
-    if ((p.style & BS_TYPEMASK) != BS_AUTORADIOBUTTON || p.kind != afx::ControlKind::Button)
-      continue;
-    p.check = i == at ? BST_CHECKED : BST_UNCHECKED;
-    p.Changed();
+    auto* button = dynamic_cast<afx::ButtonPeer*>(peers_[i].get());
+    if (!button || !button->IsAutoRadio()) continue;
+    button->check = i == at ? BST_CHECKED : BST_UNCHECKED;
+    button->Changed();
   }
 }
 
 int CDialog::GetCheckedRadioButton(int first, int last) const {
   for (const auto& p : peers_) {
-    if (p->id >= first && p->id <= last && p->check == BST_CHECKED) return p->id;
+    const auto* button = dynamic_cast<const afx::ButtonPeer*>(p.get());
+    if (button && p->id >= first && p->id <= last && button->check == BST_CHECKED) return p->id;
   }
   return 0;
 }

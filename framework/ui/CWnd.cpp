@@ -37,11 +37,7 @@ void CWnd::SetWindowText(const char* text) {
   if (!m_peer) return;
   m_peer->text = CString(text);
   m_peer->Changed();
-  // An edit control reports every change of its text, also one the program made.
-  if (m_peer->kind == afx::ControlKind::Edit && m_owner && m_owner != this) {
-    m_owner->Notify(m_peer->id, EN_UPDATE);
-    m_owner->Notify(m_peer->id, EN_CHANGE);
-  }
+  if (m_owner && m_owner != this) m_peer->TextSetByProgram(*m_owner);
 }
 
 void CWnd::GetWindowText(CString& text) const {

@@ -1,6 +1,6 @@
 // CWnd: a handle to a window. A dialog's controls are handles over the peers that hold their
-// state (see WindowPeer); the dialog itself is a CWnd too. Commands and notifications are
-// routed through the message map.
+// state (see WindowPeer and ControlPeers); the dialog itself is a CWnd too. Commands and
+// notifications are routed through the message map.
 #pragma once
 
 #include "framework/CObject.h"
@@ -51,6 +51,11 @@ class CWnd : public CObject {
   virtual bool OnCmdMsg(UINT id, UINT code, NMHDR* header = nullptr);
 
  protected:
+  // The peer if it is of kind P: a handle bound to another kind of control does nothing.
+  template <class P>
+  P* PeerAs() const {
+    return dynamic_cast<P*>(m_peer);
+  }
   static const AFX_MSGMAP* GetThisMessageMap();
   virtual const AFX_MSGMAP* GetMessageMap() const;
 

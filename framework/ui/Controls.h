@@ -1,8 +1,10 @@
-// The controls: thin handles over their peers, with the framework's operations.
+// The controls: thin handles over the peers of their kind, with the framework's operations. A
+// handle bound to a control of another kind does nothing and answers as for no control.
 #pragma once
 
 #include "framework/ui/CImageList.h"
 #include "framework/ui/CWnd.h"
+#include "framework/ui/ControlPeers.h"
 
 class CStatic : public CWnd {
   DECLARE_DYNAMIC(CStatic)

@@ -3,19 +3,15 @@
 // The in-memory presenter hands one to its driver for every modal dialog.
 #pragma once
 
+#include <stdexcept>
 #include <vector>
 
 #include "framework/CString.h"
-#include "framework/ui/WindowPeer.h"
+#include "framework/ui/ControlPeers.h"
 
 class CDialog;
 
 namespace afx {
-
-// What typing text into a control leaves in it: an ES_NUMBER edit refuses non-digits and no
-// control takes characters past its text limit (whole characters only). Every presenter
-// applies this rule to what a person types.
-CString TypedText(const WindowPeer& peer, const CString& text);
 
 class DialogSession {
  public:
@@ -43,8 +39,12 @@ class DialogSession {
   // Presses Escape or closes the window.
   void Cancel();
 
-  // What the dialog shows.
-  const WindowPeer& Peer(int id) const;
+  // What the dialog shows. Peer<P> is the state of the control as the kind P it is: it throws
+  // std::out_of_range for no such control and std::invalid_argument for another kind.
+  template <class P = WindowPeer>
+  const P& Peer(int id) const {
+    return PeerOf<P>(id);
+  }
   CString Text(int id) const;
   bool Enabled(int id) const;
   int FocusId() const;
@@ -56,6 +56,11 @@ class DialogSession {
 
  private:
   WindowPeer& MutablePeer(int id) const;
+  template <class P>
+  P& PeerOf(int id) const {
+    if (auto* peer = dynamic_cast<P*>(&MutablePeer(id))) return *peer;
+    throw std::invalid_argument("the dialog's control with this id is of another kind");
+  }
   void Settle();
 
   CDialog& dialog_;

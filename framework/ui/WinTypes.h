@@ -24,6 +24,7 @@ constexpr int IDNO = 7;
 // Message box flags.
 constexpr UINT MB_OK = 0x0;
 constexpr UINT MB_OKCANCEL = 0x1;
+constexpr UINT MB_ABORTRETRYIGNORE = 0x2;
 constexpr UINT MB_YESNOCANCEL = 0x3;
 constexpr UINT MB_YESNO = 0x4;
 constexpr UINT MB_RETRYCANCEL = 0x5;
@@ -75,6 +76,8 @@ constexpr DWORD BS_PUSHBUTTON = 0x0;
 constexpr DWORD BS_DEFPUSHBUTTON = 0x1;
 constexpr DWORD BS_CHECKBOX = 0x2;
 constexpr DWORD BS_AUTOCHECKBOX = 0x3;
+constexpr DWORD BS_RADIOBUTTON = 0x4;
+constexpr DWORD BS_GROUPBOX = 0x7;
 constexpr DWORD BS_AUTORADIOBUTTON = 0x9;
 constexpr DWORD BS_OWNERDRAW = 0xB;
 constexpr DWORD BS_TYPEMASK = 0xF;

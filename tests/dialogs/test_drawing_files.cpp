@@ -32,10 +32,10 @@ struct FilesFixture : ::testing::Test {
     folder.Name("A");
   }
   // Shows the dialog for the folder; check reads it and its file list.
-  void Show(std::function<void(afx::DialogSession&, const afx::WindowPeer&)> check) {
+  void Show(std::function<void(afx::DialogSession&, const afx::ListPeer&)> check) {
     bool checked = false;
     driver.OnDialog(drawreg::IDD_DRAWING_FILES, [&](afx::DialogSession& s) {
-      check(s, s.Peer(drawreg::IDC_FILE_LIST));
+      check(s, s.Peer<afx::ListPeer>(drawreg::IDC_FILE_LIST));
       checked = true;
       s.Cancel();
     });
@@ -52,7 +52,7 @@ struct FilesFixture : ::testing::Test {
 };
 
 TEST_F(FilesFixture, FourColumnsAndARowPerFileInListOrderWithOneImagePerFileType) {
-  Show([](afx::DialogSession& s, const afx::WindowPeer& list) {
+  Show([](afx::DialogSession& s, const afx::ListPeer& list) {
     EXPECT_EQ(CString(u8"登録済みファイル一覧"), s.Caption());
     ASSERT_EQ(4u, list.columns.size());
     EXPECT_EQ(CString(u8"元ファイル名"), list.columns[0].heading);
@@ -68,7 +68,7 @@ TEST_F(FilesFixture, FourColumnsAndARowPerFileInListOrderWithOneImagePerFileType
   for (const char* name : {"b.dwg", "a.DWG", "c.P21", "vanished.dwg"})
     folder.AddFile(TestRegister::Record(name));
   folder.GetFile(2)->SetTypeInfo({0, 1, "PL"});
-  Show([](afx::DialogSession&, const afx::WindowPeer& list) {
+  Show([](afx::DialogSession&, const afx::ListPeer& list) {
     const std::vector<afx::ListRow>& rows = list.rows;
     ASSERT_EQ(4u, rows.size());
     EXPECT_EQ(CString("b.dwg"), rows[0].texts[0]);

@@ -152,7 +152,7 @@ struct SelectionDialog : ::testing::Test {
   SelectionDialog() : presenter(driver), scope(presenter) {}
   // The row the types list shows selected, or -1.
   static int SelectedRow(const afx::DialogSession& s) {
-    const auto& rows = s.Peer(IDC_SELZUMENTYPE_TYPES).rows;
+    const auto& rows = s.Peer<afx::ListPeer>(IDC_SELZUMENTYPE_TYPES).rows;
     const auto at = std::find_if(rows.begin(), rows.end(), [](auto& row) { return row.selected; });
     return at == rows.end() ? -1 : static_cast<int>(at - rows.begin());
   }
