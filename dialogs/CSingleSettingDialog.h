@@ -19,8 +19,6 @@ class CSingleSettingDialog : public DialogBase {
   CSingleSettingDialog(CDrawingFile* file, CDrawingFolder* folder, const CEnvironObj* env,
                        CStdDraftMgr* draft, CWnd* parent);
 
-  const CDrawingFile& GetWorkingCopy() const { return work_; }
-
  protected:
   void DoDataExchange(CDataExchange* dx) override;
   BOOL OnInitDialog() override;

@@ -10,6 +10,7 @@
 #include "framework/CString.h"
 #include "framework/FileProblem.h"
 #include "register/CDrawingFile.h"
+#include "register/InfoFileName.h"
 #include "register/TVector.h"
 
 class CDrawingFolderInfo;
@@ -19,7 +20,7 @@ class CEnvironObj;
 
 class CDrawingFolder {
  public:
-  static constexpr const char* kInfoFileName = "FOLDERINF.$$$";
+  static constexpr const char* kInfoFileName = ::kInfoFileName;
 
   CDrawingFolder();
   CDrawingFolder(const CDrawingFolder& src);

@@ -2,7 +2,7 @@
 
 #include "framework/CFileFind.h"
 #include "hostlibs/environ/CEnvironObj.h"
-#include "register/CDrawingFolder.h"
+#include "register/InfoFileName.h"
 
 void ForEachSubDirectory(
     const CEnvironObj& env, const CString& path,
@@ -14,8 +14,7 @@ void ForEachSubDirectory(
   while (more) {
     more = find.FindNextFile();
     // A directory named like the information file is its parent's damage, not a folder.
-    if (find.IsDirectory() && !find.IsDots() &&
-        find.GetFileName() != CDrawingFolder::kInfoFileName) {
+    if (find.IsDirectory() && !find.IsDots() && find.GetFileName() != kInfoFileName) {
       visit(find.GetFileName(), find.GetFilePath());
     }
   }

@@ -1,6 +1,5 @@
 #include "hostlibs/dlgbase/DialogBase.h"
 
-#include <cstdlib>
 
 #include "hostlibs/dlgbase/NumEdit.h"
 
@@ -29,14 +28,4 @@ void DialogBase::OnOK() {
 
 void DialogBase::OnCancel() {
   CDialog::OnCancel();
-}
-
-int NumEdit::GetNumber() const {
-  return std::atoi(GetWindowText());
-}
-
-void NumEdit::SetNumber(int value) {
-  CString text;
-  text.Format("%d", value);
-  SetWindowText(text);
 }

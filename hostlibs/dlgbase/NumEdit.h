@@ -3,9 +3,4 @@
 
 #include "framework/ui/Controls.h"
 
-class NumEdit : public CEdit {
- public:
-  // The number the text begins with, or 0.
-  int GetNumber() const;
-  void SetNumber(int value);
-};
+class NumEdit : public CEdit {};
