@@ -1,6 +1,5 @@
 #include "hostlibs/dlgbase/DialogBase.h"
 
-
 #include "hostlibs/dlgbase/NumEdit.h"
 
 IMPLEMENT_DYNAMIC(DialogBase, CDialog)
