@@ -1,5 +1,6 @@
-// File copy: the kernel's copy into a temporary file beside the destination, then a rename,
-// so that the destination appears whole or not at all and a full disk loses nothing.
+// File copy: the kernel's copy (or a read and write where the caller looks at the bytes) into
+// a temporary file beside the destination, then a rename, so that the destination appears
+// whole or not at all and a full disk loses nothing.
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "framework/FileSystem.h"
+#include "framework/PendingCopy.h"
 
 namespace {
 
@@ -23,12 +25,15 @@ class Fd {
   }
   int get() const { return fd_; }
   bool ok() const { return fd_ >= 0; }
+  void Release() { fd_ = -1; }
 
  private:
   int fd_;
 };
 
-bool CopyWithReadWrite(int in, int out) {
+using Seen = std::function<void(std::string_view)>;
+
+bool CopyWithReadWrite(int in, int out, const Seen& seen = {}) {
   static constexpr size_t kChunk = 1 << 20;
   std::string buffer(kChunk, '\0');
   for (;;) {
@@ -36,6 +41,7 @@ bool CopyWithReadWrite(int in, int out) {
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return false;
     if (n == 0) return true;
+    if (seen) seen(std::string_view(buffer.data(), static_cast<size_t>(n)));
     for (ssize_t done = 0; done < n;) {
       const ssize_t w = ::write(out, buffer.data() + done, static_cast<size_t>(n - done));
       if (w < 0 && errno == EINTR) continue;
@@ -45,7 +51,8 @@ bool CopyWithReadWrite(int in, int out) {
   }
 }
 
-bool CopyContents(int in, int out, off_t size) {
+bool CopyContents(int in, int out, off_t size, const Seen& seen) {
+  if (seen) return CopyWithReadWrite(in, out, seen);
   off_t left = size;
   while (left > 0) {
     const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, static_cast<size_t>(left), 0);
@@ -66,57 +73,91 @@ bool DestinationLocked(const std::string& dst) {
   return fd.ok() && ::flock(fd.get(), LOCK_SH | LOCK_NB) != 0;
 }
 
-bool CopyOpened(int in, const struct stat& st, const std::string& dst, bool fail_if_exists) {
-  const size_t cut = dst.rfind('/');
-  const std::string dir = cut == std::string::npos ? "." : dst.substr(0, cut == 0 ? 1 : cut);
-  std::string temp = dir + "/" + afx::kCopyTempPrefix + "XXXXXX";
-  Fd out(::mkostemp(temp.data(), O_CLOEXEC));
-  if (!out.ok()) return false;
-  // Durable before it takes the destination's name: a record may name it right after.
-  bool ok = CopyContents(in, out.get(), st.st_size) && ::fsync(out.get()) == 0;
-  if (ok) {
-    const struct timespec times[2] = {st.st_atim, st.st_mtim};
-    ok = ::fchmod(out.get(), st.st_mode & 07777) == 0 && ::futimens(out.get(), times) == 0;
+// Opens a regular file to read; -1 with errno otherwise. O_NONBLOCK: a FIFO or device is
+// refused instead of waited on.
+int OpenSource(const std::string& path, struct stat& st) {
+  Fd in(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (!in.ok() || ::fstat(in.get(), &st) != 0) return -1;
+  if (!S_ISREG(st.st_mode)) {
+    errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    return -1;
   }
-  if (ok && fail_if_exists) {
-    ok = ::link(temp.c_str(), dst.c_str()) == 0;  // fails when dst exists; never replaces
-  } else if (ok) {
-    if (DestinationLocked(dst)) {
-      ok = false;
-      errno = EBUSY;
-    } else {
-      ok = ::rename(temp.c_str(), dst.c_str()) == 0;
-    }
-    if (ok) temp.clear();
-  }
-  const int saved = errno;
-  if (!temp.empty()) ::unlink(temp.c_str());
-  errno = saved;
-  return ok;
+  const int fl = ::fcntl(in.get(), F_GETFL);
+  if (fl < 0 || ::fcntl(in.get(), F_SETFL, fl & ~O_NONBLOCK) != 0) return -1;
+  // A source held with exclusive sharing by its writer cannot be read, as on Windows.
+  if (::flock(in.get(), LOCK_SH | LOCK_NB) != 0) return -1;
+  const int fd = in.get();
+  in.Release();
+  return fd;
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t cut = path.rfind('/');
+  return cut == std::string::npos ? "." : path.substr(0, cut == 0 ? 1 : cut);
 }
 
 }  // namespace
 
-BOOL CopyFileA(const char* src, const char* dst, BOOL fail_if_exists) {
-  std::string from, to;
-  if (!src || !dst || !afx::TryToUtf8(CString(src), from) || !afx::TryToUtf8(CString(dst), to)) {
-    return FALSE;
+namespace afx {
+
+PendingCopy::~PendingCopy() {
+  const int saved = errno;  // what made a copy fail is still to be told
+  if (!temp_.empty()) ::unlink(temp_.c_str());
+  errno = saved;
+}
+
+bool PendingCopy::Write(const CString& src, const CString& dst, const Seen& seen) {
+  std::string from;
+  if (!TryToUtf8(src, from) || !TryToUtf8(dst, dst_)) {
+    errno = EILSEQ;
+    return false;
   }
-  // O_NONBLOCK: a FIFO or device is refused below instead of waited on.
-  Fd in(::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   struct stat st;
-  if (!in.ok() || ::fstat(in.get(), &st) != 0) return FALSE;
-  if (!S_ISREG(st.st_mode)) {
-    errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+  Fd in(OpenSource(from, st));
+  if (!in.ok()) return false;
+  std::string temp = FolderOf(dst_) + "/" + kCopyTempPrefix + "XXXXXX";
+  Fd out(::mkostemp(temp.data(), O_CLOEXEC));
+  if (!out.ok()) return false;
+  temp_ = temp;
+  const struct timespec times[2] = {st.st_atim, st.st_mtim};
+  // Durable before it takes the destination's name: a record may name it right after.
+  return CopyContents(in.get(), out.get(), st.st_size, seen) && ::fsync(out.get()) == 0 &&
+         ::fchmod(out.get(), st.st_mode & 07777) == 0 && ::futimens(out.get(), times) == 0;
+}
+
+bool PendingCopy::Commit(bool fail_if_exists) {
+  if (temp_.empty()) {
+    errno = EINVAL;
+    return false;
+  }
+  if (fail_if_exists) {
+    if (::link(temp_.c_str(), dst_.c_str()) != 0) return false;  // never replaces
+    return true;  // the destructor removes the temporary name
+  }
+  if (DestinationLocked(dst_)) {
+    errno = EBUSY;
+    return false;
+  }
+  if (::rename(temp_.c_str(), dst_.c_str()) != 0) return false;
+  temp_.clear();
+  return true;
+}
+
+}  // namespace afx
+
+BOOL CopyFileA(const char* src, const char* dst, BOOL fail_if_exists) {
+  if (!src || !dst) {
+    errno = EINVAL;
     return FALSE;
   }
-  const int fl = ::fcntl(in.get(), F_GETFL);
-  if (fl < 0 || ::fcntl(in.get(), F_SETFL, fl & ~O_NONBLOCK) != 0) return FALSE;
-  // A source held with exclusive sharing by its writer cannot be read, as on Windows.
-  if (::flock(in.get(), LOCK_SH | LOCK_NB) != 0) return FALSE;
-  if (fail_if_exists && ::faccessat(AT_FDCWD, to.c_str(), F_OK, AT_SYMLINK_NOFOLLOW) == 0) {
-    errno = EEXIST;
-    return FALSE;
+  afx::PendingCopy copy;
+  if (fail_if_exists) {
+    std::string to;
+    if (afx::TryToUtf8(CString(dst), to) &&
+        ::faccessat(AT_FDCWD, to.c_str(), F_OK, AT_SYMLINK_NOFOLLOW) == 0) {
+      errno = EEXIST;
+      return FALSE;
+    }
   }
-  return CopyOpened(in.get(), st, to, fail_if_exists != 0) ? TRUE : FALSE;
+  return copy.Write(CString(src), CString(dst)) && copy.Commit(fail_if_exists != 0) ? TRUE : FALSE;
 }

@@ -32,6 +32,16 @@ bool IsSxfDrawing(const CEnvironObj& env, const CString& name) {
 }
 
 CStringArray CompanionFiles(const CEnvironObj& env, const CString& src_path) {
+  CStringArray rasters;
+  if (!IsSxfDrawing(env, env.GetFileNameFromRelativePath(src_path))) return rasters;
+  CSxfImageName images;
+  images.SetEnvObj(env);
+  images.RasterFiles(src_path, rasters);
+  return CompanionFiles(env, src_path, rasters);
+}
+
+CStringArray CompanionFiles(const CEnvironObj& env, const CString& src_path,
+                            const CStringArray& rasters) {
   CStringArray names;
   const CString name = env.GetFileNameFromRelativePath(src_path);
   if (!IsSxfDrawing(env, name)) return names;
@@ -40,10 +50,6 @@ CStringArray CompanionFiles(const CEnvironObj& env, const CString& src_path) {
   CString saf_path = folder;
   env.AddFileName(saf_path, saf);
   if (env.IsExist(saf_path) == 0) names.Add(saf);
-  CSxfImageName images;
-  images.SetEnvObj(env);
-  CStringArray rasters;
-  images.RasterFiles(src_path, rasters);
   for (int i = 0; i < rasters.GetSize(); ++i)
     names.Add(NameOnDisk(env, folder, rasters[i]));
   return names;

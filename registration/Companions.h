@@ -14,6 +14,10 @@ bool IsSxfDrawing(const CEnvironObj& env, const CString& name);
 // The companions of src_path, names relative to its folder: the .SAF file when it exists,
 // then the raster files. Empty for a file that is no SXF drawing.
 CStringArray CompanionFiles(const CEnvironObj& env, const CString& src_path);
+// The same, with the raster files the drawing refers to already found (by a reader of its
+// text, SxfRasterScanner): each is given the letter case it has in the source folder.
+CStringArray CompanionFiles(const CEnvironObj& env, const CString& src_path,
+                            const CStringArray& rasters);
 // Copies the companions names (from CompanionFiles) of src_path into dst_folder, in order;
 // false at the first failure, whose destination path goes to failed and whose cause stays in
 // errno (those copied before it stay).

@@ -1,13 +1,17 @@
 // Registering one file: lock the destination folder, let the user set the name fields, copy
 // the drawing with its companion files, record it and rewrite the folder information file.
 #include <cerrno>
+#include <functional>
+#include <string_view>
 
 #include "dialogs/CSingleSettingDialog.h"
 #include "dialogs/DialogModule.h"
 #include "framework/FileSystem.h"
+#include "framework/PendingCopy.h"
 #include "hostlibs/environ/CEnvironObj.h"
 #include "hostlibs/reslib/CSetInstance.h"
 #include "hostlibs/stddraft/CStdDraftMgr.h"
+#include "hostlibs/sxf/SxfRasterScanner.h"
 #include "register/CDrawingManager.h"
 #include "register/CDrawingManagerInfo.h"
 #include "registration/Companions.h"
@@ -122,13 +126,27 @@ int CDrawingManager::Entry(const CString& src_path, const CString& dst_folder, C
     CSingleSettingDialog dialog(&work, folder, &env, draft, parent);
     if (dialog.DoModal() != IDOK) return 0;
   }
-  const CStringArray companions = CompanionFiles(env, src_path);
+  // The drawing is read once: copied under a temporary name while its references to raster
+  // files are found. It takes its name after its companions, as it always has.
+  CStringArray rasters;
+  SxfRasterScanner scanner(rasters);
+  const bool sxf = IsSxfDrawing(env, src_name);
+  afx::PendingCopy drawing;
+  const std::function<void(std::string_view)> scan = [&](std::string_view piece) {
+    scanner.Feed(piece);
+  };
+  // Any other file is left to the kernel's copy.
+  if (!drawing.Write(src_path, dst_path, sxf ? scan : nullptr)) {
+    return Refuse(problem, {afx::FileFault::writeError, errno, dst_path}, parent, kCopyFailed);
+  }
+  scanner.Finish();
+  const CStringArray companions = CompanionFiles(env, src_path, rasters);
   if (!CheckCompanions(*folder, dst_dir, companions, problem, parent)) return 0;
   CString failed;
   if (!CopyCompanions(env, src_path, companions, dst_dir, failed)) {
     return Refuse(problem, {afx::FileFault::writeError, errno, failed}, parent, kCopyFailed);
   }
-  if (!CopyFileA(src_path, dst_path, FALSE)) {
+  if (!drawing.Commit(false)) {
     return Refuse(problem, {afx::FileFault::writeError, errno, dst_path}, parent, kCopyFailed);
   }
   if (at >= 0) {

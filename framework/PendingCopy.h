@@ -1,0 +1,36 @@
+// PendingCopy: a copy of a file written beside its destination under a temporary name, which
+// takes the destination's name only when committed. The destination appears whole or not at
+// all, a full disk loses nothing, and the caller can do other work (copy a drawing's
+// companions first) between the copy and its appearance. An uncommitted copy is removed.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "framework/CString.h"
+
+namespace afx {
+
+class PendingCopy {
+ public:
+  PendingCopy() = default;
+  PendingCopy(const PendingCopy&) = delete;
+  PendingCopy& operator=(const PendingCopy&) = delete;
+  ~PendingCopy();
+
+  // Copies src (a regular file; a FIFO is refused, never waited on) into a temporary file in
+  // dst's folder, made durable. With seen, each piece read is shown to it on the way, so that
+  // a caller that must read the file anyway reads it once. false on failure, errno says why.
+  bool Write(const CString& src, const CString& dst,
+             const std::function<void(std::string_view)>& seen = {});
+  // Gives the copy the destination's name: never replacing an existing file when
+  // fail_if_exists, never a file held with exclusive sharing. false on failure (errno).
+  bool Commit(bool fail_if_exists);
+
+ private:
+  std::string temp_;  // the temporary file, UTF-8; empty when there is none
+  std::string dst_;
+};
+
+}  // namespace afx
