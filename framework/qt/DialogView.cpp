@@ -172,7 +172,7 @@ int DialogView::ControlIdOf(QWidget* widget) const {
   return 0;
 }
 
-DialogView* DialogView::Find(const CDialog* dialog) {
+DialogView* DialogView::Find(const ControlOwner* dialog) {
   for (DialogView* view : OpenViews()) {
     if (&view->Dialog() == dialog) return view;
   }

@@ -15,6 +15,7 @@
 #include "framework/qt/DialogFont.h"
 #include "framework/qt/DialogWindow.h"
 #include "framework/qt/ImageCache.h"
+#include "framework/ui/ControlOwner.h"
 
 class CDialog;
 
@@ -65,8 +66,8 @@ class DialogView : public PeerView {
   // the focus is on its way elsewhere on screen thus does not pull it back.
   void ShowFocus();
 
-  // The view showing dialog, or null; the innermost open dialog.
-  static DialogView* Find(const CDialog* dialog);
+  // The view showing dialog (as its controls know it), or null; the innermost open dialog.
+  static DialogView* Find(const ControlOwner* dialog);
   static DialogView* Innermost();
 
  private:
