@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "framework/qt/DialogView.h"
 #include "framework/qt/QtText.h"
+#include "framework/qt/ShownDialog.h"
 #include "framework/ui/CDialog.h"
 
 namespace afx::qt {
@@ -36,7 +36,7 @@ QAbstractButton* MakeButton(DWORD type, QWidget* parent) {
 
 }  // namespace
 
-ButtonView::ButtonView(DialogView& dialog, ButtonPeer& peer, QWidget* parent)
+ButtonView::ButtonView(ShownDialog& dialog, ButtonPeer& peer, QWidget* parent)
     : ControlView(dialog, peer), peer_(peer) {
   if (peer.IsGroupBox()) {
     group_ = new QGroupBox(parent);

@@ -12,7 +12,7 @@ namespace afx::qt {
 
 class ButtonView : public ControlView {
  public:
-  ButtonView(DialogView& dialog, ButtonPeer& peer, QWidget* parent);
+  ButtonView(ShownDialog& dialog, ButtonPeer& peer, QWidget* parent);
 
  protected:
   void SyncContent() override;

@@ -4,7 +4,7 @@
 
 namespace afx::qt {
 
-GridView::GridView(DialogView& dialog, GridPeer& peer, QWidget* parent)
+GridView::GridView(ShownDialog& dialog, GridPeer& peer, QWidget* parent)
     : ControlView(dialog, peer) {
   SetWidget(new QTableView(parent));
 }

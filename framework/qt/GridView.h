@@ -8,7 +8,7 @@ namespace afx::qt {
 
 class GridView : public ControlView {
  public:
-  GridView(DialogView& dialog, GridPeer& peer, QWidget* parent);
+  GridView(ShownDialog& dialog, GridPeer& peer, QWidget* parent);
 
  protected:
   void SyncContent() override {}

@@ -92,7 +92,9 @@ INT_PTR CDialog::DoModal() {
   focus_id_ = FirstTabStop();
   OnInitDialog();
   if (open_) afx::GetPresenter().RunModal(*this);
-  open_ = false;
+  // A presenter that could not show the dialog, or lost its window, leaves it unanswered: as
+  // Escape would.
+  if (open_) EndDialog(IDCANCEL);
   return result_;
 }
 

@@ -1,6 +1,6 @@
 #include "framework/ui/CWnd.h"
 
-#include "framework/ui/CDialog.h"
+#include "framework/ui/ControlOwner.h"
 #include "framework/ui/Presenter.h"
 
 IMPLEMENT_DYNAMIC(CWnd, CObject)
@@ -37,7 +37,8 @@ void CWnd::SetWindowText(const char* text) {
   if (!m_peer) return;
   m_peer->text = CString(text);
   m_peer->Changed();
-  if (m_owner && m_owner != this) m_peer->TextSetByProgram(*m_owner);
+  // The dialog's own caption reports nothing: its peer does not.
+  if (m_owner) m_peer->TextSetByProgram(*m_owner);
 }
 
 void CWnd::GetWindowText(CString& text) const {
