@@ -153,13 +153,6 @@ size_t MostHeldBytesOf(std::string_view text) {
 CXmlFileDoc::CXmlFileDoc() = default;
 CXmlFileDoc::~CXmlFileDoc() = default;
 
-int CXmlFileDoc::SetUrl(const char* path) {
-  tree_.reset();
-  CFile file;
-  if (!path || !file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return 0;
-  return SetFile(file);
-}
-
 int CXmlFileDoc::SetFile(CFile& file) {
   tree_.reset();
   auto tree = std::make_shared<xmlfile::Tree>();

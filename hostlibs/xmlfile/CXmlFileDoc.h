@@ -1,6 +1,6 @@
-// CXmlFileDoc: one XML file read into memory. SetUrl parses the file; GetRoot gives its
-// root element. The document stays usable by the elements taken from it after it is
-// released.
+// CXmlFileDoc: one XML file read into memory. SetFile parses a file that the caller has
+// opened; GetRoot gives its root element. The document stays usable by the elements taken
+// from it after it is released.
 #pragma once
 
 #include <cstddef>
@@ -26,11 +26,10 @@ class CXmlFileDoc {
   CXmlFileDoc& operator=(const CXmlFileDoc&) = delete;
   ~CXmlFileDoc();
 
-  // Reads and parses the file at path (code page 932). Nonzero when it is a well-formed
-  // document in code page 932 (Shift_JIS) or UTF-8; on failure the document is empty.
-  // Only a regular file is read, never through a symbolic link (as CFile opens).
-  int SetUrl(const char* path);
-  // SetUrl's reading of a file the caller holds open: its whole contents from its start.
+  // Reads the whole contents of file from its start and parses them. Nonzero when they are a
+  // well-formed document in code page 932 (Shift_JIS) or UTF-8; on failure the document is
+  // empty. The caller opens the file, and so decides what may be read: a reader that holds
+  // the file open while it reads can tell which version of it was read.
   int SetFile(CFile& file);
   // The size of the text parsed; 0 when nothing is.
   size_t GetTextSize() const;

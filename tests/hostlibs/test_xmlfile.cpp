@@ -1,8 +1,6 @@
 // The XML file library on its own: the writer's text, the reader's element lists, and the
 // documents the reader refuses. Whole link box files are tested with the link box.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <string>
 
@@ -12,9 +10,6 @@
 #include "hostlibs/xmlfile/CXmlFileElm.h"
 #include "hostlibs/xmlfile/CXmlFileReader.h"
 #include "hostlibs/xmlfile/CXmlFileWriter.h"
-#include "support/Files.h"
-#include "support/Process.h"
-#include "support/TempDir.h"
 
 namespace {
 
@@ -139,33 +134,6 @@ TEST(CXmlFileReader, RefusesDocumentsItCannotTrust) {
   CXmlFileAutoPtr<CXmlFileDoc> longest(
       Parse("<R N=\"" + std::string(CXmlFileDoc::kMaxValueLength, 'x') + "\"/>"));
   EXPECT_TRUE(HasRoot(*longest));
-  TempDir dir;
-  CXmlFileAutoPtr<CXmlFileDoc> missing(CXmlFileReader().GetDoc());
-  EXPECT_EQ(0, missing->SetUrl(dir.File("missing.xml")));
-  WriteBytes(dir.File("box.xml"), WriteSample(kJapanese));
-  EXPECT_EQ(1, missing->SetUrl(dir.File("box.xml")));
-}
-
-TEST(CXmlFileReader, ReadsOnlyRegularFilesAndNeverWaitsOnAFifo) {
-  TempDir dir;
-  const CString real = dir.File("real.xml");
-  WriteBytes(real, WriteSample(kJapanese));
-  const auto os = [](const CString& path) { return afx::ToUtf8(path); };
-  const CString symlink = dir.File("symlink.xml");
-  ASSERT_EQ(0, ::symlink(os(real).c_str(), os(symlink).c_str()));
-  const CString fifo = dir.File("fifo.xml");
-  ASSERT_EQ(0, ::mkfifo(os(fifo).c_str(), 0600));
-  // In a child that an alarm ends, so that a read that waits fails instead of stalling.
-  const auto read = [](const CString& path) {
-    return InChild([&] {
-      alarm(5);
-      CXmlFileDoc doc;
-      return doc.SetUrl(path);
-    });
-  };
-  for (const CString& path : {symlink, fifo, dir.Path(), CString("/dev/zero")})
-    EXPECT_EQ(0, read(path)) << path;
-  EXPECT_EQ(1, read(real));
 }
 
 TEST(CXmlFileReader, FindsAttributesInAnyOrder) {
