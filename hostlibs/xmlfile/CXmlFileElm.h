@@ -28,7 +28,8 @@ class CXmlFileElm {
 
   // Nonzero when the tag is name; a line feed at the start of name is ignored.
   int IsSameTagName(const char* name) const;
-  // Nonzero when the attribute is present; its value then goes to value.
+  // Nonzero when the attribute is present; its value then goes to value. A line feed at the
+  // start of name is ignored.
   int GetAttr(const char* name, CString& value) const;
   // The child elements, or null when there are none.
   CXmlFileElms* GetChildren() const;
