@@ -30,8 +30,10 @@ class HandleMaker : public afx::PeerVisitor {
 }  // namespace
 
 void DDX_Control(CDataExchange* dx, int id, CWnd& control) {
-  control.Attach(dx->m_pDlgWnd->PeerOf(id));
-  control.SetOwnerDialog(dx->m_pDlgWnd);
+  // Bound once: a later exchange finds the control already taken over.
+  const afx::WindowPeer* peer = dx->m_pDlgWnd->PeerOf(id);
+  if (peer && control.GetPeer() == peer && control.GetOwnerDialog() == dx->m_pDlgWnd) return;
+  control.SubclassDlgItem(static_cast<UINT>(id), dx->m_pDlgWnd);
 }
 
 void DDX_Text(CDataExchange* dx, int id, CString& value) {
