@@ -62,6 +62,7 @@ afx::WindowPeer* CDialog::PeerOf(int id) const {
 CWnd* CDialog::HandleOf(int id) const {
   afx::WindowPeer* peer = PeerOf(id);
   if (!peer) return nullptr;
+  if (const auto bound = subclassed_.find(id); bound != subclassed_.end()) return bound->second;
   auto& handle = handles_[id];
   if (!handle) {
     HandleMaker maker;
@@ -74,6 +75,7 @@ CWnd* CDialog::HandleOf(int id) const {
 }
 
 void CDialog::CreatePeers() {
+  subclassed_.clear();
   handles_.clear();
   peers_.clear();
   posted_.clear();

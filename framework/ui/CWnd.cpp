@@ -39,6 +39,7 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
   if (!peer) return FALSE;
   Attach(peer);
   SetOwnerDialog(dialog);
+  dialog->subclassed_[static_cast<int>(id)] = this;
   PreSubclassWindow();
   return TRUE;
 }
