@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "framework/qt/DialogView.h"
 #include "framework/qt/QtText.h"
+#include "framework/qt/ShownDialog.h"
 #include "framework/ui/CDialog.h"
 
 namespace afx::qt {
@@ -36,7 +36,7 @@ QAbstractButton* MakeButton(DWORD type, QWidget* parent) {
 
 }  // namespace
 
-ButtonView::ButtonView(DialogView& dialog, ButtonPeer& peer, QWidget* parent)
+ButtonView::ButtonView(ShownDialog& dialog, ButtonPeer& peer, QWidget* parent)
     : ControlView(dialog, peer), peer_(peer) {
   if (peer.IsGroupBox()) {
     group_ = new QGroupBox(parent);
@@ -54,7 +54,12 @@ void ButtonView::SyncContent() {
     if (group_->title() != text) group_->setTitle(text);
     return;
   }
-  if (button_->text() != text) button_->setText(text);
+  const QString shown = peer_.bitmap && !peer_.bitmapWithText ? QString() : text;
+  if (button_->text() != shown) button_->setText(shown);
+  if (peer_.bitmap != shown_bitmap_) {
+    shown_bitmap_ = peer_.bitmap;
+    button_->setIcon(peer_.bitmap ? dialog_.Images().BitmapIcon(peer_.bitmap) : QIcon());
+  }
   const bool checked = peer_.check == BST_CHECKED;
   if (button_->isCheckable() && button_->isChecked() != checked) button_->setChecked(checked);
 }

@@ -5,14 +5,14 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "framework/qt/DialogView.h"
 #include "framework/qt/EditView.h"
 #include "framework/qt/QtText.h"
+#include "framework/qt/ShownDialog.h"
 #include "framework/ui/CDialog.h"
 
 namespace afx::qt {
 
-ComboView::ComboView(DialogView& dialog, ComboPeer& peer, QWidget* parent)
+ComboView::ComboView(ShownDialog& dialog, ComboPeer& peer, QWidget* parent)
     : ControlView(dialog, peer), peer_(peer), combo_(new QComboBox(parent)) {
   SetWidget(combo_);
   // Only user picks are input: activated is not sent for changes the program makes.

@@ -14,7 +14,7 @@ namespace afx::qt {
 
 class ComboView : public ControlView {
  public:
-  ComboView(DialogView& dialog, ComboPeer& peer, QWidget* parent);
+  ComboView(ShownDialog& dialog, ComboPeer& peer, QWidget* parent);
 
   // The template's height includes the dropped-down list; the closed box is one line high.
   QRect Geometry(const QRect& template_rect) const override;

@@ -1,10 +1,8 @@
 // ControlView: the Qt side of one control. It owns no state: the peer holds it. The view shows
 // the peer in a widget, follows every change the program makes (Sync), and hands what a person
 // does to the widget to the peer's input functions through the dialog. Each subclass is made
-// for one kind of peer and shows what that kind keeps.
+// for one kind of peer and shows what that kind keeps (MakeControlView picks it).
 #pragma once
-
-#include <memory>
 
 #include <QRect>
 
@@ -14,16 +12,13 @@ class QWidget;
 
 namespace afx::qt {
 
-class DialogView;
+class ShownDialog;
 
 class ControlView : public PeerView {
  public:
-  ControlView(DialogView& dialog, WindowPeer& peer) : dialog_(dialog), window_peer_(peer) {}
+  ControlView(ShownDialog& dialog, WindowPeer& peer) : dialog_(dialog), window_peer_(peer) {}
   ControlView(const ControlView&) = delete;
   ControlView& operator=(const ControlView&) = delete;
-
-  // Makes the view and widget made for the peer's kind, as a child of parent.
-  static std::unique_ptr<ControlView> Make(DialogView& dialog, WindowPeer& peer, QWidget* parent);
 
   QWidget* Widget() const { return widget_; }
   int Id() const { return window_peer_.id; }
@@ -41,7 +36,7 @@ class ControlView : public PeerView {
   // Shows what is particular to the kind of control (text, items, rows...).
   virtual void SyncContent() = 0;
 
-  DialogView& dialog_;
+  ShownDialog& dialog_;
 
  private:
   void SyncState();

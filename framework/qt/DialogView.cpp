@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "framework/qt/ControlViewMaker.h"
 #include "framework/qt/QtText.h"
 #include "framework/ui/CDialog.h"
 #include "framework/ui/Presenter.h"
@@ -48,7 +49,7 @@ void DialogView::Build() {
     window_->setFixedSize(font_.XToPixels(t->cx), font_.YToPixels(t->cy));
   }
   for (const auto& peer : dialog_.Peers()) {
-    auto view = ControlView::Make(*this, *peer, window_.get());
+    auto view = MakeControlView(*this, *peer, window_.get());
     QWidget* widget = view->Widget();
     widget->setObjectName(QStringLiteral("control-%1").arg(peer->id));
     widget->setGeometry(view->Geometry(font_.ToPixels(peer->x, peer->y, peer->w, peer->h)));
@@ -110,14 +111,6 @@ void DialogView::Guarded(const std::function<void()>& action) {
   --busy_;
 }
 
-void DialogView::PressEnter() {
-  UserInput([this] { dialog_.Command(IDOK); });
-}
-
-void DialogView::PressEscape() {
-  UserInput([this] { dialog_.Command(IDCANCEL); });
-}
-
 void DialogView::Posted() {
   QTimer::singleShot(0, window_.get(), [this] {
     DispatchPosted();
@@ -172,7 +165,7 @@ int DialogView::ControlIdOf(QWidget* widget) const {
   return 0;
 }
 
-DialogView* DialogView::Find(const CDialog* dialog) {
+DialogView* DialogView::Find(const ControlOwner* dialog) {
   for (DialogView* view : OpenViews()) {
     if (&view->Dialog() == dialog) return view;
   }

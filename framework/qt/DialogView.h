@@ -15,12 +15,12 @@
 #include "framework/qt/DialogFont.h"
 #include "framework/qt/DialogWindow.h"
 #include "framework/qt/ImageCache.h"
-
-class CDialog;
+#include "framework/qt/ShownDialog.h"
+#include "framework/ui/ControlOwner.h"
 
 namespace afx::qt {
 
-class DialogView : public PeerView {
+class DialogView : public PeerView, public ShownDialog {
  public:
   // Builds the window; parent is the window of the dialog that owns this one, if any.
   DialogView(CDialog& dialog, QWidget* parent);
@@ -34,39 +34,21 @@ class DialogView : public PeerView {
   // The dialog's own peer: its caption.
   void Sync(WindowPeer& peer) override;
 
-  CDialog& Dialog() const { return dialog_; }
+  CDialog& Dialog() const override { return dialog_; }
   DialogWindow* Window() const { return window_.get(); }
   const DialogFont& Font() const { return font_; }
-  ImageCache& Images() { return images_; }
+  ImageCache& Images() override { return images_; }
 
-  // True while a view shows a change the program made; signals are not input then.
-  bool Syncing() const { return syncing_ > 0; }
-  class SyncScope {
-   public:
-    explicit SyncScope(DialogView& view) : view_(view) { ++view_.syncing_; }
-    SyncScope(const SyncScope&) = delete;
-    SyncScope& operator=(const SyncScope&) = delete;
-    ~SyncScope() { --view_.syncing_; }
-
-   private:
-    DialogView& view_;
-  };
-
-  // Runs what a person's action does to the dialog, then handles the messages it posted, and
-  // closes the window when the dialog has ended. Ignored while syncing or once ended.
-  void UserInput(const std::function<void()>& action);
-  void PressEnter();
-  void PressEscape();
+  void UserInput(const std::function<void()>& action) override;
   // A message was posted: it is handled once the event loop is back, unless input that is
   // still running handles it first.
   void Posted();
-  // Puts the keyboard focus on the control that has the dialog's focus, if the dialog's focus
-  // moved since the screen last showed it. A control that tells its dialog of a change while
-  // the focus is on its way elsewhere on screen thus does not pull it back.
-  void ShowFocus();
+  // A control that tells its dialog of a change while the focus is on its way elsewhere on
+  // screen does not pull it back: the screen follows moves of the dialog's focus only.
+  void ShowFocus() override;
 
-  // The view showing dialog, or null; the innermost open dialog.
-  static DialogView* Find(const CDialog* dialog);
+  // The view showing dialog (as its controls know it), or null; the innermost open dialog.
+  static DialogView* Find(const ControlOwner* dialog);
   static DialogView* Innermost();
 
  private:
@@ -85,7 +67,6 @@ class DialogView : public PeerView {
   QHash<QWidget*, int> ids_;
   int shown_focus_id_ = 0;  // the control the keyboard focus is on, or on its way to
   QMetaObject::Connection focus_connection_;
-  int syncing_ = 0;
   int busy_ = 0;
   bool running_ = false;
 };

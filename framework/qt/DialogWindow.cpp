@@ -2,14 +2,16 @@
 
 #include <QKeyEvent>
 
-#include "framework/qt/DialogView.h"
+#include "framework/qt/ShownDialog.h"
+#include "framework/ui/CDialog.h"
 
 namespace afx::qt {
 
-DialogWindow::DialogWindow(DialogView& view, QWidget* parent) : QDialog(parent), view_(view) {}
+DialogWindow::DialogWindow(ShownDialog& dialog, QWidget* parent)
+    : QDialog(parent), dialog_(dialog) {}
 
 void DialogWindow::reject() {
-  view_.PressEscape();
+  PressEscape();
 }
 
 // Keys reach the window only when the control with the focus did not use them: a push button
@@ -19,15 +21,23 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
       event->accept();
-      view_.PressEnter();
+      PressEnter();
       return;
     case Qt::Key_Escape:
       event->accept();
-      view_.PressEscape();
+      PressEscape();
       return;
     default:
       QDialog::keyPressEvent(event);
   }
+}
+
+void DialogWindow::PressEnter() {
+  dialog_.UserInput([this] { dialog_.Dialog().Command(IDOK); });
+}
+
+void DialogWindow::PressEscape() {
+  dialog_.UserInput([this] { dialog_.Dialog().Command(IDCANCEL); });
 }
 
 }  // namespace afx::qt

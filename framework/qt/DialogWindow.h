@@ -7,11 +7,11 @@
 
 namespace afx::qt {
 
-class DialogView;
+class ShownDialog;
 
 class DialogWindow : public QDialog {
  public:
-  DialogWindow(DialogView& view, QWidget* parent);
+  DialogWindow(ShownDialog& dialog, QWidget* parent);
 
   // Escape and the close box.
   void reject() override;
@@ -20,7 +20,10 @@ class DialogWindow : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  DialogView& view_;
+  void PressEnter();
+  void PressEscape();
+
+  ShownDialog& dialog_;
 };
 
 }  // namespace afx::qt

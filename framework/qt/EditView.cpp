@@ -4,8 +4,8 @@
 
 #include <QLineEdit>
 
-#include "framework/qt/DialogView.h"
 #include "framework/qt/QtText.h"
+#include "framework/qt/ShownDialog.h"
 #include "framework/ui/CDialog.h"
 
 namespace afx::qt {
@@ -45,7 +45,7 @@ CString TakeTyped(const TextInputPeer& peer, QLineEdit& edit, const QString& tex
   return typed;
 }
 
-EditView::EditView(DialogView& dialog, EditPeer& peer, QWidget* parent)
+EditView::EditView(ShownDialog& dialog, EditPeer& peer, QWidget* parent)
     : ControlView(dialog, peer), peer_(peer), edit_(new QLineEdit(parent)) {
   edit_->setAlignment(EditAlignment(peer.style));
   SetWidget(edit_);

@@ -12,7 +12,7 @@ namespace afx::qt {
 
 class EditView : public ControlView {
  public:
-  EditView(DialogView& dialog, EditPeer& peer, QWidget* parent);
+  EditView(ShownDialog& dialog, EditPeer& peer, QWidget* parent);
   void FocusArrived() override;
 
  protected:

@@ -22,7 +22,7 @@ bool HaveWidgetsApplication() {
 
 // The window a dialog or message box of owner is shown over.
 qt::DialogView* ViewOver(const CWnd* owner) {
-  const CDialog* dialog = owner ? owner->GetOwnerDialog() : nullptr;
+  const ControlOwner* dialog = owner ? owner->GetOwnerDialog() : nullptr;
   if (qt::DialogView* view = qt::DialogView::Find(dialog)) return view;
   return qt::DialogView::Innermost();
 }

@@ -8,8 +8,9 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "framework/qt/DialogView.h"
+#include "framework/qt/ImageCache.h"
 #include "framework/qt/QtText.h"
+#include "framework/qt/ShownDialog.h"
 #include "framework/ui/CDialog.h"
 #include "framework/ui/CImageList.h"
 
@@ -41,7 +42,7 @@ bool SameColumns(const std::vector<ListColumn>& a, const std::vector<ListColumn>
 
 }  // namespace
 
-ReportListView::ReportListView(DialogView& dialog, ListPeer& peer, QWidget* parent)
+ReportListView::ReportListView(ShownDialog& dialog, ListPeer& peer, QWidget* parent)
     : ControlView(dialog, peer), peer_(peer), list_(new QTreeWidget(parent)) {
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
@@ -85,7 +86,7 @@ bool ReportListView::ContentChanged() const {
 }
 
 void ReportListView::Rebuild() {
-  DialogView::SyncScope scope(dialog_);
+  ShownDialog::SyncScope scope(dialog_);
   rebuild_pending_ = false;
   built_ = true;
   ShowColumns();

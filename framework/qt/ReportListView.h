@@ -15,7 +15,7 @@ namespace afx::qt {
 
 class ReportListView : public ControlView {
  public:
-  ReportListView(DialogView& dialog, ListPeer& peer, QWidget* parent);
+  ReportListView(ShownDialog& dialog, ListPeer& peer, QWidget* parent);
 
  protected:
   void SyncContent() override;

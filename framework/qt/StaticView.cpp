@@ -31,7 +31,7 @@ void SetFrame(QFrame* frame, DWORD style) {
 
 }  // namespace
 
-StaticView::StaticView(DialogView& dialog, StaticPeer& peer, QWidget* parent)
+StaticView::StaticView(ShownDialog& dialog, StaticPeer& peer, QWidget* parent)
     : ControlView(dialog, peer), peer_(peer) {
   if ((peer.style & kStaticTypeMask) == SS_ETCHEDHORZ) {
     auto* line = new QFrame(parent);

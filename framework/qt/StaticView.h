@@ -10,7 +10,7 @@ namespace afx::qt {
 
 class StaticView : public ControlView {
  public:
-  StaticView(DialogView& dialog, StaticPeer& peer, QWidget* parent);
+  StaticView(ShownDialog& dialog, StaticPeer& peer, QWidget* parent);
 
  protected:
   void SyncContent() override;

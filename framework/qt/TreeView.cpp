@@ -3,8 +3,9 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "framework/qt/DialogView.h"
+#include "framework/qt/ImageCache.h"
 #include "framework/qt/QtText.h"
+#include "framework/qt/ShownDialog.h"
 #include "framework/ui/CDialog.h"
 #include "framework/ui/CImageList.h"
 
@@ -16,7 +17,7 @@ constexpr int kNodeRole = Qt::UserRole;
 
 }  // namespace
 
-TreeView::TreeView(DialogView& dialog, TreePeer& peer, QWidget* parent)
+TreeView::TreeView(ShownDialog& dialog, TreePeer& peer, QWidget* parent)
     : ControlView(dialog, peer), peer_(peer), tree_(new QTreeWidget(parent)) {
   tree_->setHeaderHidden(true);
   tree_->setColumnCount(1);
@@ -59,7 +60,7 @@ bool TreeView::SameNodes(const TreeNode& node) {
 }
 
 void TreeView::Rebuild() {
-  DialogView::SyncScope scope(dialog_);
+  ShownDialog::SyncScope scope(dialog_);
   rebuild_pending_ = false;
   built_ = true;
   tree_->clear();

@@ -14,7 +14,7 @@ namespace afx::qt {
 
 class TreeView : public ControlView {
  public:
-  TreeView(DialogView& dialog, TreePeer& peer, QWidget* parent);
+  TreeView(ShownDialog& dialog, TreePeer& peer, QWidget* parent);
 
  protected:
   void SyncContent() override;

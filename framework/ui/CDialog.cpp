@@ -32,7 +32,9 @@ class HandleMaker : public afx::PeerVisitor {
 void DDX_Control(CDataExchange* dx, int id, CWnd& control) {
   // Bound once: a later exchange finds the control already taken over.
   const afx::WindowPeer* peer = dx->m_pDlgWnd->PeerOf(id);
-  if (peer && control.GetPeer() == peer && control.GetOwnerDialog() == dx->m_pDlgWnd) return;
+  if (peer && control.GetPeer() == peer &&
+      control.GetOwnerDialog() == static_cast<afx::ControlOwner*>(dx->m_pDlgWnd))
+    return;
   control.SubclassDlgItem(static_cast<UINT>(id), dx->m_pDlgWnd);
 }
 
@@ -74,6 +76,12 @@ CWnd* CDialog::HandleOf(int id) const {
   return handle.get();
 }
 
+afx::WindowPeer* CDialog::SubclassControl(int id, CWnd* control) {
+  afx::WindowPeer* peer = PeerOf(id);
+  if (peer) subclassed_[id] = control;
+  return peer;
+}
+
 void CDialog::CreatePeers() {
   subclassed_.clear();
   handles_.clear();
@@ -96,7 +104,9 @@ INT_PTR CDialog::DoModal() {
   focus_id_ = FirstTabStop();
   OnInitDialog();
   if (open_) afx::GetPresenter().RunModal(*this);
-  open_ = false;
+  // A presenter that could not show the dialog, or lost its window, leaves it unanswered: as
+  // Escape would.
+  if (open_) EndDialog(IDCANCEL);
   return result_;
 }
 

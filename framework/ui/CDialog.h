@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/ui/CWnd.h"
+#include "framework/ui/ControlOwner.h"
 #include "framework/ui/DialogTemplate.h"
 
 class CDialog;
@@ -26,7 +27,7 @@ void DDX_Control(CDataExchange* dx, int id, CWnd& control);
 // Moves a control's text to or from a string.
 void DDX_Text(CDataExchange* dx, int id, CString& value);
 
-class CDialog : public CWnd {
+class CDialog : public CWnd, public afx::ControlOwner {
   DECLARE_DYNAMIC(CDialog)
 
  public:
@@ -44,16 +45,16 @@ class CDialog : public CWnd {
   int GetModalResult() const { return result_; }
 
   BOOL UpdateData(BOOL save = TRUE);
-  CWnd* GetFocus() const;
+  CWnd* GetFocus() const override;
   // Moves the focus to a control, as keyboard navigation would: the old control is told it
   // lost the focus.
-  void GotoDlgCtrl(CWnd* control);
+  void GotoDlgCtrl(CWnd* control) override;
   void NextDlgCtrl();
   void CheckRadioButton(int first, int last, int check);
   int GetCheckedRadioButton(int first, int last) const;
   // Checks an auto radio button and unchecks the others of its group: the controls from the
   // nearest one at or before it with WS_GROUP up to the next one with WS_GROUP.
-  void CheckRadioInGroup(int id);
+  void CheckRadioInGroup(int id) override;
 
   // The peers of the dialog's controls, in template order.
   const std::vector<std::unique_ptr<afx::WindowPeer>>& Peers() const { return peers_; }
@@ -63,9 +64,9 @@ class CDialog : public CWnd {
   // Input from the presenter: what a person's action did to a control. The dialog updates
   // its focus and routes the notification, then handles any posted messages.
   void SetFocusFromUser(int id);
-  void Notify(int id, UINT code, NMHDR* header = nullptr);
-  void Command(int id);
-  void PostCommand(int id, UINT code);
+  void Notify(int id, UINT code, NMHDR* header = nullptr) override;
+  void Command(int id) override;
+  void PostCommand(int id, UINT code) override;
   void DispatchPosted();
 
   virtual BOOL OnInitDialog();
@@ -94,6 +95,6 @@ class CDialog : public CWnd {
   bool open_ = false;
   int result_ = -1;
 
-  friend class CWnd;
-  CWnd* HandleOf(int id) const;
+  CWnd* HandleOf(int id) const override;
+  afx::WindowPeer* SubclassControl(int id, CWnd* control) override;
 };

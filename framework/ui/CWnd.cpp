@@ -1,6 +1,6 @@
 #include "framework/ui/CWnd.h"
 
-#include "framework/ui/CDialog.h"
+#include "framework/ui/ControlOwner.h"
 #include "framework/ui/Presenter.h"
 
 IMPLEMENT_DYNAMIC(CWnd, CObject)
@@ -34,12 +34,11 @@ bool CWnd::OnCmdMsg(UINT id, UINT code, NMHDR* header) {
 }
 
 BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
-  CDialog* dialog = parent ? parent->GetOwnerDialog() : nullptr;
-  afx::WindowPeer* peer = dialog ? dialog->PeerOf(static_cast<int>(id)) : nullptr;
+  afx::ControlOwner* owner = parent ? parent->GetOwnerDialog() : nullptr;
+  afx::WindowPeer* peer = owner ? owner->SubclassControl(static_cast<int>(id), this) : nullptr;
   if (!peer) return FALSE;
   Attach(peer);
-  SetOwnerDialog(dialog);
-  dialog->subclassed_[static_cast<int>(id)] = this;
+  SetOwnerDialog(owner);
   PreSubclassWindow();
   return TRUE;
 }
@@ -73,7 +72,8 @@ void CWnd::SetWindowText(const char* text) {
   if (!m_peer) return;
   m_peer->text = CString(text);
   m_peer->Changed();
-  if (m_owner && m_owner != this) m_peer->TextSetByProgram(*m_owner);
+  // The dialog's own caption reports nothing: its peer does not.
+  if (m_owner) m_peer->TextSetByProgram(*m_owner);
 }
 
 void CWnd::GetWindowText(CString& text) const {

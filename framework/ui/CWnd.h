@@ -8,7 +8,9 @@
 #include "framework/ui/MessageMap.h"
 #include "framework/ui/WindowPeer.h"
 
-class CDialog;
+namespace afx {
+class ControlOwner;
+}
 
 class CWnd : public CObject {
   DECLARE_DYNAMIC(CWnd)
@@ -23,8 +25,8 @@ class CWnd : public CObject {
   afx::WindowPeer* GetPeer() const { return m_peer; }
   void Attach(afx::WindowPeer* peer) { m_peer = peer; }
   // The dialog this control belongs to (the dialog itself for a dialog).
-  CDialog* GetOwnerDialog() const { return m_owner; }
-  void SetOwnerDialog(CDialog* owner) { m_owner = owner; }
+  afx::ControlOwner* GetOwnerDialog() const { return m_owner; }
+  void SetOwnerDialog(afx::ControlOwner* owner) { m_owner = owner; }
 
   int GetDlgCtrlID() const { return m_peer ? m_peer->id : 0; }
   virtual void SetWindowText(const char* text);
@@ -73,7 +75,7 @@ class CWnd : public CObject {
   virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
   afx::WindowPeer* m_peer = nullptr;
-  CDialog* m_owner = nullptr;
+  afx::ControlOwner* m_owner = nullptr;
 };
 
 constexpr int SW_HIDE = 0;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "framework/Mbcs.h"
-#include "framework/ui/CDialog.h"
+#include "framework/ui/ControlOwner.h"
 
 namespace afx {
 
@@ -28,7 +28,7 @@ std::unique_ptr<WindowPeer> MakePeer(const ControlTemplate& t) {
   }
 }
 
-void WindowPeer::Click(CDialog& dialog) {
+void WindowPeer::Click(ControlOwner& dialog) {
   dialog.Command(id);
 }
 
@@ -36,7 +36,7 @@ bool ButtonPeer::TakesFocus() const {
   return !IsGroupBox() && WindowPeer::TakesFocus();
 }
 
-void ButtonPeer::Click(CDialog& dialog) {
+void ButtonPeer::Click(ControlOwner& dialog) {
   if (IsAutoRadio()) {
     dialog.CheckRadioInGroup(id);
   } else if (Type() == BS_AUTOCHECKBOX) {
@@ -69,18 +69,18 @@ UINT EditPeer::FocusNotification(bool gained) const {
   return gained ? EN_SETFOCUS : EN_KILLFOCUS;
 }
 
-void EditPeer::TextSetByProgram(CDialog& dialog) {
+void EditPeer::TextSetByProgram(ControlOwner& dialog) {
   dialog.Notify(id, EN_UPDATE);
   dialog.Notify(id, EN_CHANGE);
 }
 
-bool TextInputPeer::Type(CDialog& dialog, const CString& typed) {
+bool TextInputPeer::Type(ControlOwner& dialog, const CString& typed) {
   if (!HasEditField()) return false;
   Edited(dialog, TypedText(typed));
   return true;
 }
 
-void EditPeer::Edited(CDialog& dialog, const CString& edited) {
+void EditPeer::Edited(ControlOwner& dialog, const CString& edited) {
   text = edited;
   Changed();
   dialog.Notify(id, EN_UPDATE);
@@ -96,7 +96,7 @@ UINT ComboPeer::FocusNotification(bool gained) const {
   return gained ? CBN_SETFOCUS : CBN_KILLFOCUS;
 }
 
-void ComboPeer::Edited(CDialog& dialog, const CString& edited) {
+void ComboPeer::Edited(ControlOwner& dialog, const CString& edited) {
   text = edited;
   curSel = -1;
   Changed();
@@ -104,7 +104,7 @@ void ComboPeer::Edited(CDialog& dialog, const CString& edited) {
   dialog.Notify(id, CBN_EDITCHANGE);
 }
 
-bool ComboPeer::Pick(CDialog& dialog, int index) {
+bool ComboPeer::Pick(ControlOwner& dialog, int index) {
   if (!HasItem(index)) return false;
   curSel = index;
   if (!HasEditField()) text = items[static_cast<size_t>(index)];
@@ -118,7 +118,7 @@ bool ComboPeer::Pick(CDialog& dialog, int index) {
   return true;
 }
 
-bool ListPeer::Pick(CDialog& dialog, int index) {
+bool ListPeer::Pick(ControlOwner& dialog, int index) {
   if (index < 0 || static_cast<size_t>(index) >= rows.size()) return false;
   std::vector<bool> selected(rows.size(), false);
   selected[static_cast<size_t>(index)] = true;
@@ -126,7 +126,7 @@ bool ListPeer::Pick(CDialog& dialog, int index) {
   return true;
 }
 
-bool ListPeer::Select(CDialog& dialog, const std::vector<bool>& selected) {
+bool ListPeer::Select(ControlOwner& dialog, const std::vector<bool>& selected) {
   bool changed = false;
   for (size_t i = 0; i < rows.size(); ++i) {
     const bool now = i < selected.size() && selected[i];
@@ -140,7 +140,7 @@ bool ListPeer::Select(CDialog& dialog, const std::vector<bool>& selected) {
   return true;
 }
 
-void TreePeer::Select(CDialog& dialog, TreeNode* node) {
+void TreePeer::Select(ControlOwner& dialog, TreeNode* node) {
   selectedNode = node;
   Changed();
   NMHDR header{this, static_cast<UINT>(id), TVN_SELCHANGED};

@@ -15,7 +15,8 @@ namespace afx {
 // Makes the peer of the control a template describes.
 std::unique_ptr<WindowPeer> MakePeer(const ControlTemplate& t);
 
-// The dialog's own window: its caption. The dialog's view shows it; it is no control.
+// The dialog's own window: its caption. The dialog's view shows it; it is no control, and a
+// caption the program sets is told to nobody.
 class DialogPeer final : public WindowPeer {
  public:
   using WindowPeer::WindowPeer;
@@ -38,7 +39,7 @@ class ButtonPeer final : public WindowPeer {
   bool TakesFocus() const override;
   // An auto radio button checks itself and unchecks the rest of its group, an auto check box
   // toggles; then the command.
-  void Click(CDialog& dialog) override;
+  void Click(ControlOwner& dialog) override;
 
   DWORD Type() const { return style & BS_TYPEMASK; }
   bool IsAutoRadio() const { return Type() == BS_AUTORADIOBUTTON; }
@@ -64,10 +65,10 @@ class TextInputPeer : public WindowPeer {
   CString TypedText(const CString& text) const { return Accepted(CString(), text, CString()); }
 
   // Typing over the whole field: what the field takes of text is the edit.
-  bool Type(CDialog& dialog, const CString& text) final;
+  bool Type(ControlOwner& dialog, const CString& text) final;
   // A person's edit left text in the field, held to the field's rules already: the control
   // keeps it and tells the dialog.
-  virtual void Edited(CDialog& dialog, const CString& text) = 0;
+  virtual void Edited(ControlOwner& dialog, const CString& text) = 0;
   // Whether there is a field to type into.
   virtual bool HasEditField() const { return true; }
 
@@ -84,8 +85,8 @@ class EditPeer final : public TextInputPeer {
   void Accept(PeerVisitor& visitor) override { visitor.Visit(*this); }
   UINT FocusNotification(bool gained) const override;
   // An edit control reports every change of its text, also one the program made.
-  void TextSetByProgram(CDialog& dialog) override;
-  void Edited(CDialog& dialog, const CString& text) override;
+  void TextSetByProgram(ControlOwner& dialog) override;
+  void Edited(ControlOwner& dialog, const CString& text) override;
 
  protected:
   // An ES_NUMBER edit takes digits only.
@@ -98,12 +99,12 @@ class ComboPeer final : public TextInputPeer {
   void Accept(PeerVisitor& visitor) override { visitor.Visit(*this); }
   UINT FocusNotification(bool gained) const override;
   // What is typed selects no item.
-  void Edited(CDialog& dialog, const CString& text) override;
+  void Edited(ControlOwner& dialog, const CString& text) override;
   // A drop-down combo (CBS_DROPDOWN) has an edit field; a drop-down list has not.
   bool HasEditField() const override { return (style & CBS_TYPEMASK) == CBS_DROPDOWN; }
   // A drop-down list shows the pick at once; a drop-down combo's edit field takes the item's
   // text only after the selection notification, and then shows what is selected by then.
-  bool Pick(CDialog& dialog, int index) override;
+  bool Pick(ControlOwner& dialog, int index) override;
 
   bool HasItem(int index) const { return index >= 0 && static_cast<size_t>(index) < items.size(); }
 
@@ -129,10 +130,10 @@ class ListPeer final : public WindowPeer {
   using WindowPeer::WindowPeer;
   void Accept(PeerVisitor& visitor) override { visitor.Visit(*this); }
   // Selects the row alone.
-  bool Pick(CDialog& dialog, int index) override;
+  bool Pick(ControlOwner& dialog, int index) override;
   // A person's selection: selected[i] for row i (rows past its end are not selected). The
   // dialog hears LVN_ITEMCHANGED when any row's state changed; true then.
-  bool Select(CDialog& dialog, const std::vector<bool>& selected);
+  bool Select(ControlOwner& dialog, const std::vector<bool>& selected);
 
   std::vector<ListColumn> columns;
   std::vector<ListRow> rows;
@@ -156,7 +157,7 @@ class TreePeer final : public WindowPeer {
   using WindowPeer::WindowPeer;
   void Accept(PeerVisitor& visitor) override { visitor.Visit(*this); }
   // A person selects node (one of this tree's); the dialog hears TVN_SELCHANGED.
-  void Select(CDialog& dialog, TreeNode* node);
+  void Select(ControlOwner& dialog, TreeNode* node);
   // The node reached by following the texts from the root, or null.
   TreeNode* Find(const std::vector<CString>& path);
 

@@ -1,6 +1,6 @@
 #include "framework/ui/Controls.h"
 
-#include "framework/ui/CDialog.h"
+#include "framework/ui/ControlOwner.h"
 
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 IMPLEMENT_DYNAMIC(CButton, CWnd)

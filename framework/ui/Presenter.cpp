@@ -1,16 +1,14 @@
 #include "framework/ui/Presenter.h"
 
-#include "framework/ui/CDialog.h"
-
 namespace afx {
 
 namespace {
 
-// With nobody to show anything to, every dialog is cancelled and every question answered
-// with its most cautious button.
+// With nobody to show anything to, every dialog is left unanswered (DoModal then cancels it)
+// and every question answered with its most cautious button.
 class NobodyPresenter : public Presenter {
  public:
-  void RunModal(CDialog& dialog) override { dialog.EndDialog(IDCANCEL); }
+  void RunModal(CDialog&) override {}
   int ShowMessageBox(const MessageBoxRequest& request) override {
     switch (request.type & MB_TYPEMASK) {
       case MB_YESNO:

@@ -20,7 +20,8 @@ struct MessageBoxRequest {
 class Presenter {
  public:
   virtual ~Presenter() = default;
-  // Shows an initialised dialog and returns once it has ended (EndDialog was called).
+  // Shows an initialised dialog and returns once it has ended (EndDialog was called). A dialog
+  // still open when this returns was closed without an answer: DoModal cancels it.
   virtual void RunModal(CDialog& dialog) = 0;
   // Shows a modal message box and returns the id of the button pressed.
   virtual int ShowMessageBox(const MessageBoxRequest& request) = 0;

@@ -9,10 +9,9 @@
 #include "framework/ui/DialogTemplate.h"
 #include "framework/ui/WinTypes.h"
 
-class CDialog;
-
 namespace afx {
 
+class ControlOwner;
 class WindowPeer;
 class StaticPeer;
 class ButtonPeer;
@@ -64,18 +63,18 @@ class WindowPeer {
   // What the control tells its dialog when it gains or loses the focus; 0 for nothing.
   virtual UINT FocusNotification(bool /*gained*/) const { return 0; }
   // The program has just set the text; a control that reports such changes does so.
-  virtual void TextSetByProgram(CDialog& /*dialog*/) {}
+  virtual void TextSetByProgram(ControlOwner& /*dialog*/) {}
 
   // A person's input, as the control takes it: its state changes, its view shows it and the
   // dialog hears the notifications the control sends. Both presenters deliver input through
   // these, so that a person on screen and a driver in memory are told the same.
   //
   // Typing text over the whole field; false for a control nobody types into.
-  virtual bool Type(CDialog& /*dialog*/, const CString& /*text*/) { return false; }
+  virtual bool Type(ControlOwner& /*dialog*/, const CString& /*text*/) { return false; }
   // Picking item or row index; false for a control without items or an index it lacks.
-  virtual bool Pick(CDialog& /*dialog*/, int /*index*/) { return false; }
+  virtual bool Pick(ControlOwner& /*dialog*/, int /*index*/) { return false; }
   // A click; the control's command reaches the dialog.
-  virtual void Click(CDialog& dialog);
+  virtual void Click(ControlOwner& dialog);
 
   int id;
   DWORD style;

@@ -1,6 +1,6 @@
 #include "hostlibs/stddraft/CSelZumenTypeDialog.h"
 
-#include "hostlibs/stddraft/SelZumenType.h"
+#include "hostlibs/stddraft/StdDraftResourceIds.h"
 
 BEGIN_MESSAGE_MAP(CSelZumenTypeDialog, CDialog)
 ON_CBN_SELCHANGE(IDC_SELZUMENTYPE_FIELD, OnFieldChange)

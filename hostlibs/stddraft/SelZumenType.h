@@ -8,16 +8,12 @@
 #include "framework/CString.h"
 #include "framework/ui/CWnd.h"
 #include "hostlibs/stddraft/CStdDraftMgr.h"
+#include "hostlibs/stddraft/StdDraftResourceIds.h"
 
 struct SelZumenTypeInfo {
   int fieldNo = 0;
   int no = 0;
   CString name;
 };
-
-// The selection dialog's resources: the dialog template and its controls.
-constexpr UINT IDD_SELZUMENTYPE = 31000;
-constexpr int IDC_SELZUMENTYPE_FIELD = 31001;  // drop-down list of the fields
-constexpr int IDC_SELZUMENTYPE_TYPES = 31002;  // list of the field's types: code, name
 
 int SelZumenType(CStdDraftMgr* mgr, CWnd* parent, SelZumenTypeInfo* info);

@@ -1,6 +1,6 @@
 #include "hostlibs/stddraft/StdDraftResources.h"
 
-#include "hostlibs/stddraft/SelZumenType.h"
+#include "hostlibs/stddraft/StdDraftResourceIds.h"
 
 namespace {
 

@@ -252,8 +252,9 @@ TEST_F(Batch, TheCheckReportsTheFirstProblemMovesTheGridToItAndWritesNothing) {
     for (const auto& box : driver.MessageBoxes()) {
       EXPECT_EQ(CString(u8"データエラー"), box.caption);
       EXPECT_EQ(MB_OK | MB_ICONEXCLAMATION, box.type);
-      ASSERT_NE(nullptr, box.owner);
-      EXPECT_EQ(IDD_MULTI_SETTING, box.owner->GetOwnerDialog()->GetTemplateId());
+      const auto* owner = dynamic_cast<const CDialog*>(box.owner);
+      ASSERT_NE(nullptr, owner);
+      EXPECT_EQ(IDD_MULTI_SETTING, owner->GetTemplateId());
     }
     EXPECT_TRUE(s.IsOpen());
     s.Cancel();
