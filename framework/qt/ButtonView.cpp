@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "framework/qt/ImageCache.h"
 #include "framework/qt/QtText.h"
 #include "framework/qt/ShownDialog.h"
 #include "framework/ui/CDialog.h"

@@ -156,7 +156,9 @@ class GridDelegate : public QStyledItemDelegate {
     QObject::connect(edit, &QLineEdit::textEdited, edit, [this, edit, row, col](const QString&) {
       const CString typed = TypedFromQString(edit->text());
       const CString taken = view_.Peer().TypedText(row, col, typed);
-      if (taken != typed) edit->setText(ToQString(taken));
+      if (taken == typed) return;
+      edit->setText(ToQString(taken));
+      edit->setModified(true);
     });
     return edit;
   }
@@ -224,8 +226,14 @@ class GridTable : public QTableView {
     switch (event->key()) {
       case Qt::Key_Return:
       case Qt::Key_Enter:
+        // Enter ends typing into a cell; otherwise it is the dialog's OK.
+        if (state() == EditingState) {
+          event->accept();
+          return;
+        }
+        event->ignore();
+        return;
       case Qt::Key_Escape:
-        // The dialog's: OK and Cancel.
         event->ignore();
         return;
       case Qt::Key_Tab:
@@ -244,6 +252,11 @@ class GridTable : public QTableView {
       return;
     }
     event->ignore();
+  }
+
+  // The editor closes where it is: the cursor moves only as the grid moves it.
+  void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint) override {
+    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
   }
 
   void resizeEvent(QResizeEvent* event) override {
@@ -265,6 +278,9 @@ GridView::GridView(ShownDialog& dialog, GridPeer& peer, QWidget* parent)
   table_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
   table_->setTabKeyNavigation(false);
   table_->setWordWrap(false);
+  // A text a little wider than its cell's margins is drawn whole, clipped at the cell's edge
+  // as the grid draws it, not shortened by an ellipsis.
+  table_->setTextElideMode(Qt::ElideNone);
   table_->setCornerButtonEnabled(false);
   table_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
