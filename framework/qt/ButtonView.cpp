@@ -44,7 +44,7 @@ ButtonView::ButtonView(ShownDialog& dialog, ButtonPeer& peer, QWidget* parent)
     SetWidget(group_);
     return;
   }
-  button_ = MakeButton(peer.Type(), parent);
+  button_ = MakeButton(peer.ButtonType(), parent);
   SetWidget(button_);
   QObject::connect(button_, &QAbstractButton::clicked, button_, [this] { OnClicked(); });
 }

@@ -39,7 +39,7 @@ bool ButtonPeer::TakesFocus() const {
 void ButtonPeer::Click(ControlOwner& dialog) {
   if (IsAutoRadio()) {
     dialog.CheckRadioInGroup(id);
-  } else if (Type() == BS_AUTOCHECKBOX) {
+  } else if (ButtonType() == BS_AUTOCHECKBOX) {
     check = check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
   }
   // Also a button that does not check itself shows its state again: a widget on screen may

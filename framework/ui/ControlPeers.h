@@ -41,9 +41,9 @@ class ButtonPeer final : public WindowPeer {
   // toggles; then the command.
   void Click(ControlOwner& dialog) override;
 
-  DWORD Type() const { return style & BS_TYPEMASK; }
-  bool IsAutoRadio() const { return Type() == BS_AUTORADIOBUTTON; }
-  bool IsGroupBox() const { return Type() == BS_GROUPBOX; }
+  DWORD ButtonType() const { return style & BS_TYPEMASK; }
+  bool IsAutoRadio() const { return ButtonType() == BS_AUTORADIOBUTTON; }
+  bool IsGroupBox() const { return ButtonType() == BS_GROUPBOX; }
 
   int check = BST_UNCHECKED;
   // The picture a picture button shows (a bitmap resource id; 0 for none), and whether its
