@@ -362,11 +362,11 @@ void GridView::ShowCurrent() {
 }
 
 void GridView::Clicked(int row, int col, UINT keys) {
-  dialog_.UserInput([this, row, col, keys] { peer_.Click(row, col, keys); });
+  dialog_.UserInput([this, row, col, keys] { peer_.ClickCell(row, col, keys); });
 }
 
 void GridView::RightClicked(int row, int col) {
-  dialog_.UserInput([this, row, col] { peer_.RightClick(row, col); });
+  dialog_.UserInput([this, row, col] { peer_.RightClickCell(row, col); });
 }
 
 void GridView::KeyPressed(UINT key) {

@@ -245,7 +245,7 @@ CString GridPeer::TypedText(int row, int col, const CString& typed) const {
   return CString(p, taken);
 }
 
-void GridPeer::Click(int row, int col, UINT keys) {
+void GridPeer::ClickCell(int row, int col, UINT keys) {
   if (!client || !IsCell(row, col)) return;
   heldKeys = keys;
   client->MouseMessage(WM_LBUTTONDOWN, row, col);
@@ -253,7 +253,7 @@ void GridPeer::Click(int row, int col, UINT keys) {
   heldKeys = 0;
 }
 
-void GridPeer::RightClick(int row, int col) {
+void GridPeer::RightClickCell(int row, int col) {
   if (!client || !IsCell(row, col)) return;
   client->MouseMessage(WM_RBUTTONDOWN, row, col);
   if (client) client->MouseMessage(WM_RBUTTONUP, row, col);

@@ -246,8 +246,8 @@ class GridPeer final : public WindowPeer, public GridState {
 
   // A person's input. A click is the left button's press and release over a cell with keys
   // (MK_CONTROL, MK_SHIFT) held; a right click is the right button's.
-  void Click(int row, int col, UINT keys);
-  void RightClick(int row, int col);
+  void ClickCell(int row, int col, UINT keys);
+  void RightClickCell(int row, int col);
   // Typing into the current cell: false when it takes nothing.
   bool TypeIntoCurrentCell(const CString& text);
   void KeyDown(UINT key);

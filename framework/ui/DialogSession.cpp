@@ -96,19 +96,19 @@ void DialogSession::GridInput(int id, const std::function<void(GridPeer&)>& inpu
 }
 
 void DialogSession::ClickCell(int id, int row, int col) {
-  GridInput(id, [&](GridPeer& grid) { grid.Click(row, col, 0); });
+  GridInput(id, [&](GridPeer& grid) { grid.ClickCell(row, col, 0); });
 }
 
 void DialogSession::CtrlClickCell(int id, int row, int col) {
-  GridInput(id, [&](GridPeer& grid) { grid.Click(row, col, MK_CONTROL); });
+  GridInput(id, [&](GridPeer& grid) { grid.ClickCell(row, col, MK_CONTROL); });
 }
 
 void DialogSession::ShiftClickCell(int id, int row, int col) {
-  GridInput(id, [&](GridPeer& grid) { grid.Click(row, col, MK_SHIFT); });
+  GridInput(id, [&](GridPeer& grid) { grid.ClickCell(row, col, MK_SHIFT); });
 }
 
 void DialogSession::RightClickCell(int id, int row, int col) {
-  GridInput(id, [&](GridPeer& grid) { grid.RightClick(row, col); });
+  GridInput(id, [&](GridPeer& grid) { grid.RightClickCell(row, col); });
 }
 
 void DialogSession::TypeIntoCell(int id, const CString& text) {
