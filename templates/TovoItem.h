@@ -3,7 +3,6 @@
 // and can make a deep copy of itself.
 #pragma once
 
-#include <string_view>
 #include <utility>
 
 #include "framework/CArchive.h"
@@ -30,9 +29,6 @@ class TovoItem : public CObject {
  protected:
   // A null name leaves that name empty.
   explicit TovoItem(const char* name = nullptr, const char* disp_name = nullptr)
-      : name_(name), disp_name_(disp_name) {}
-  // Names as a file has them, copied once.
-  TovoItem(std::string_view name, std::string_view disp_name)
       : name_(name), disp_name_(disp_name) {}
   TovoItem(const TovoItem&) = default;
   TovoItem& operator=(const TovoItem&) = default;

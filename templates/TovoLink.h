@@ -4,11 +4,10 @@
 // form one data item. Only the box changes data numbers.
 #pragma once
 
-#include <string_view>
+#include <utility>
 
 #include "framework/CString.h"
 #include "templates/TovoItem.h"
-#include "templates/TovoLinkPool.h"
 
 class TovoLinkBox;
 
@@ -34,10 +33,6 @@ class TovoLink : public TovoItem {
   TovoLink& operator=(const TovoLink& src);
   ~TovoLink() override = default;
 
-  // Links come from the thread's open TovoLinkPool when there is one, else from the heap.
-  static void* operator new(size_t size) { return TovoLinkPool::Allocate(size); }
-  static void operator delete(void* p) noexcept { TovoLinkPool::Release(p); }
-
   // A new default link, pointing at info when given. The caller owns it until a box takes it.
   static TovoLink* Create(const LinkInfo* info = nullptr);
   TovoLink* Copy() const { return new TovoLink(*this); }
@@ -53,16 +48,18 @@ class TovoLink : public TovoItem {
 
  private:
   friend class TovoLinkBox;
-  // A link read from a file, its texts copied once, straight from the file's text.
+  // A link read from a file: its texts as they were read, taken over rather than copied.
   struct Texts {
-    std::string_view name, disp_name, fol_name, extension, add_text;
+    CString name, disp_name, fol_name, extension, add_text;
   };
-  TovoLink(const Texts& texts, int group_no, int data_no)
-      : TovoItem(texts.name, texts.disp_name),
-        info_{group_no, CString(texts.fol_name)},
-        extension_(texts.extension),
+  TovoLink(Texts&& texts, int group_no, int data_no)
+      : info_{group_no, std::move(texts.fol_name)},
+        extension_(std::move(texts.extension)),
         data_no_(data_no),
-        add_text_(texts.add_text) {}
+        add_text_(std::move(texts.add_text)) {
+    Name(std::move(texts.name));
+    DispName(std::move(texts.disp_name));
+  }
   void SetDataNo(int no) { data_no_ = no; }
 
   LinkInfo info_;

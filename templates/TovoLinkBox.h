@@ -13,8 +13,6 @@
 #pragma once
 
 #include <memory>
-#include <string_view>
-#include <vector>
 
 #include "framework/CString.h"
 #include "framework/Types.h"
@@ -25,11 +23,9 @@
 #include "templates/TovoLink.h"
 
 class CXmlFileDoc;
+class CXmlFileElm;
 class CXmlFileElms;
 class CXmlFileWriter;
-namespace xmlfile {
-class XmlTagReader;
-}
 
 class TovoLinkBox : public TovoItem {
   DECLARE_DYNAMIC(TovoLinkBox)
@@ -98,14 +94,6 @@ class TovoLinkBox : public TovoItem {
   // Deletes all links and deleted links and forgets the file time.
   void Clear();
   int _Load(const char* path);
-  // The reading core of _Load, on a document already parsed: the names, the links and the
-  // deleted links. Leaves the file time alone.
-  int ReadDoc(const CXmlFileDoc& doc);
-  // The same from the file's text alone (followed by a NUL), tag by tag, when it is in the
-  // plain form that Save writes; then the box reads as ReadDoc would read the parsed text.
-  // 0, with the box as it was, when the text is in any other form, right or wrong: ReadDoc
-  // then decides.
-  int ReadTags(std::string_view text);
   void ResetDataNo();
   void SrchAndFreeDeletedLink(const LinkInfo& info);
 
@@ -114,26 +102,17 @@ class TovoLinkBox : public TovoItem {
   // Renumbers links from first on: first gets no, each next one the same number while its
   // former number repeats, else one more.
   void RenumberFrom(int first, int no);
-  // Links being read from a file: the box takes none before the whole file is read, so a
-  // file that fails adds nothing, and its array then grows in one sweep. Each link is
-  // charged to the read's budget: per_link bytes and its texts.
-  struct ReadLinkList {
-    ReadLinkList(LoadBudget& read_budget, ULONGLONG link_bytes)
-        : budget(read_budget), per_link(link_bytes) {}
-
-    LoadBudget& budget;
-    ULONGLONG per_link;
-    std::vector<std::unique_ptr<TovoLink>> links;
-    int running = 0;  // links without a number are numbered on from the one before
-    // A link from the values of a Link element, bit i of found set for each present; 0 when a
-    // required one is missing or the budget has no room for it.
-    int Add(unsigned long found, const std::string_view* values);
-    void MoveTo(TovoItemBuff& into);
-  };
-  int ReadLinks(const CXmlFileElms& children, const char* name, TovoItemBuff& into,
-                LoadBudget& budget);
-  // One list element and its links.
-  static int ReadTagList(xmlfile::XmlTagReader& reader, const char* name, ReadLinkList& into);
+  // The reading core of _Load, on a document already parsed: the names, the links and the
+  // deleted links. Leaves the file time alone.
+  int ReadDoc(const CXmlFileDoc& doc);
+  // Reads one list element's links into into, each charged to budget as it is made.
+  static int ReadLinks(const CXmlFileElms& children, const char* name, TovoItemBuff& into,
+                       LoadBudget& budget);
+  // A link from one Link element, or null when a required attribute is missing or the budget
+  // has no room for it. running numbers a link without a number of its own, and counts on
+  // from every link read.
+  static std::unique_ptr<TovoLink> ReadLink(const CXmlFileElm& elm, int& running,
+                                            LoadBudget& budget);
   void WriteDoc(CXmlFileWriter& writer) const;
   static void WriteLinks(CXmlFileWriter& writer, const char* name, const TovoItemBuff& links);
 

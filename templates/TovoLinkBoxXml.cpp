@@ -2,7 +2,6 @@
 // box from overwriting a file that someone changed since the box last read or wrote it.
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <climits>
@@ -17,15 +16,14 @@
 
 #include "framework/CFile.h"
 #include "framework/CMemFile.h"
+#include "framework/Decimal.h"
 #include "framework/FileSystem.h"
 #include "framework/InPlaceRewrite.h"
 #include "hostlibs/xmlfile/CXmlFileAutoPtr.h"
 #include "hostlibs/xmlfile/CXmlFileDoc.h"
 #include "hostlibs/xmlfile/CXmlFileElm.h"
-#include "hostlibs/xmlfile/CXmlFileElms.h"
 #include "hostlibs/xmlfile/CXmlFileReader.h"
 #include "hostlibs/xmlfile/CXmlFileWriter.h"
-#include "hostlibs/xmlfile/XmlTagReader.h"
 #include "templates/TovoLinkBox.h"
 
 namespace {
@@ -64,54 +62,10 @@ int ParseGroupNo(std::string_view text) {
   return static_cast<int>(static_cast<std::uint32_t>(value));
 }
 
-// A data number is a signed decimal number, kept within what an int holds, read as strtoll
-// reads it: after leading whitespace, with an optional sign; no digits give 0.
-int ParseDataNo(std::string_view text) {
-  // Nine digits and nothing else, the usual number, cannot pass what an int holds.
-  if (!text.empty() && text.size() <= 9) {
-    int value = 0;
-    size_t digits = 0;
-    for (; digits < text.size() && text[digits] >= '0' && text[digits] <= '9'; ++digits)
-      value = value * 10 + (text[digits] - '0');
-    if (digits == text.size()) return value;
-  }
-  size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
-    ++i;
-  const bool negative = i < text.size() && text[i] == '-';
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
-  constexpr long long kBeyond = INT_MAX + 1LL;  // as far as a number needs to grow
-  long long value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    value = std::min(value * 10 + (text[i] - '0'), kBeyond);
-  }
-  if (negative) return static_cast<int>(std::max(-value, static_cast<long long>(INT_MIN)));
-  return static_cast<int>(std::min(value, static_cast<long long>(INT_MAX)));
-}
-
-// The attributes of a Link element, in the order they are written; the first five are
-// required.
-enum LinkAttr { kName, kDispName, kGroupNo, kFolName, kExtension, kNo, kAddText, kLinkAttrs };
-constexpr const char* kLinkAttrNames[kLinkAttrs] = {"Name",      "DispName", "GroupNo", "FolName",
-                                                    "Extension", "No",       "AddText"};
-constexpr unsigned long kRequiredLinkAttrs = (1UL << kNo) - 1;
-
-// The attributes of one Link element into values; a mask with bit i set for each
-// kLinkAttrNames[i] found, the values of the others left as they were.
-unsigned long ReadLinkAttrs(const CXmlFileElm& elm, std::string_view (&values)[kLinkAttrs]) {
-  return elm.GetAttrs(kLinkAttrNames, kLinkAttrs, values);
-}
-
-// What the readers need for a moment beyond what they charge: the tag reader's decoded
-// values and the first blocks of the link pools.
+// What the reader needs for a moment beyond what it charges: the element being read and its
+// values before the link takes them over, each at most CXmlFileDoc::kMaxValueLength bytes,
+// converted once when the file is UTF-8.
 constexpr ULONGLONG kPassingBytes = 4 << 20;
-// What each link read holds besides its piece and its texts: its pointer in the list being
-// read, which doubles as it fills (the old array and the new for a moment), and its slot in
-// the box, which grows by copying.
-constexpr ULONGLONG kLinkListBytes = 3 * sizeof(void*) + TovoItemBuff::kBytesPerEntry;
-// A pool whose links are not counted first lays out blocks that double as they fill: at most
-// twice the pieces it hands out.
-const ULONGLONG kTagLinkBytes = 2 * TovoLinkPool::PieceBytes(sizeof(TovoLink)) + kLinkListBytes;
 
 // The modification time of the open file, as CFileStatus gives it.
 ULONGLONG ModifiedTime(const CFile& file) {
@@ -269,14 +223,12 @@ int TovoLinkBox::_Load(const char* path) {
   OpenToRead(path, file);
   CXmlFileReader reader;
   CXmlFileAutoPtr<CXmlFileDoc> doc(reader.GetDoc());
-  if (!doc || !doc->ReadFile(file)) return 0;
+  if (!doc || !doc->SetFile(file)) return 0;
   // Taken while the file is held, so that no save can come between the text and its time:
   // should someone write it later, the box refuses to overwrite that change.
   const ULONGLONG time = ModifiedTime(file);
   file.Close();
-  // A file as Save writes it is read from its text, tag by tag: a box of many links loads in
-  // a fraction of the time that building the document's tree takes. Any other is parsed.
-  if (!ReadTags(doc->GetText()) && !(doc->ParseText() && ReadDoc(*doc))) return 0;
+  if (!ReadDoc(*doc)) return 0;
   file_time_ = time;
   return 1;
 }
@@ -292,7 +244,7 @@ int TovoLinkBox::ReadDoc(const CXmlFileDoc& doc) {
   DispName(value);
   CXmlFileAutoPtr<CXmlFileElms> children(root->GetChildren());
   if (!children) return 0;
-  // The document itself, as it bounds what it holds, and then every link.
+  // The document itself, as it counts what it holds, and then every link.
   LoadBudget budget = LoadBudget::ForFile(doc.GetTextSize(), 0, kPassingBytes);
   if (!budget.TryCharge(doc.HeldBytes())) return 0;
   return ReadLinks(*children, kLinksName, links_, budget) &&
@@ -305,100 +257,53 @@ int TovoLinkBox::ReadLinks(const CXmlFileElms& children, const char* name, TovoI
   if (!list) return 0;
   CXmlFileAutoPtr<CXmlFileElms> elms(list->GetChildren());
   if (!elms) return 1;
-  // Room for the Link elements there are, none for any other element, charged before it is
-  // taken: a pool piece and a pointer each.
-  const size_t count = static_cast<size_t>(elms->CountElms(kLinkName));
-  if (!budget.TryCharge(count * (TovoLinkPool::PieceBytes(sizeof(TovoLink)) + sizeof(void*)))) {
-    return 0;
-  }
-  ReadLinkList read{budget, TovoItemBuff::kBytesPerEntry};
-  read.links.reserve(count);
-  TovoLinkPool pool(count, sizeof(TovoLink));
+  // The links are gathered first and handed to the box in one sweep, so that its array grows
+  // without other blocks coming between; room for a pointer to each element is charged and
+  // taken at once.
+  const auto count = static_cast<size_t>(elms->GetCount());
+  if (!budget.TryCharge(LoadBudget::HeapBytes(count * sizeof(void*)))) return 0;
+  std::vector<std::unique_ptr<TovoLink>> links;
+  links.reserve(count);
+  int running = 0;
   long position = 0;
-  // One element object serves the whole list, pointed at each Link in turn.
-  CXmlFileAutoPtr<CXmlFileElm> elm(elms->FindElm(kLinkName, position));
-  std::string_view values[kLinkAttrs];
-  for (bool more = elm; more; more = elms->FindElm(kLinkName, position, *elm)) {
-    if (!read.Add(ReadLinkAttrs(*elm, values), values)) return 0;
+  CXmlFileAutoPtr<CXmlFileElm> elm;
+  while ((elm = elms->FindElm(kLinkName, position))) {
+    links.push_back(ReadLink(*elm, running, budget));
+    if (!links.back()) return 0;
   }
-  read.MoveTo(into);
+  for (std::unique_ptr<TovoLink>& link : links) {
+    into.AddItem(link.get());
+    link.release();
+  }
   return 1;
 }
 
-int TovoLinkBox::ReadLinkList::Add(unsigned long found, const std::string_view* values) {
-  if ((found & kRequiredLinkAttrs) != kRequiredLinkAttrs) return 0;
-  int data_no = found & (1UL << kNo) ? ParseDataNo(values[kNo]) : -1;
+std::unique_ptr<TovoLink> TovoLinkBox::ReadLink(const CXmlFileElm& elm, int& running,
+                                                LoadBudget& budget) {
+  TovoLink::Texts texts;
+  CString group_no;
+  if (!elm.GetAttr("Name", texts.name) || !elm.GetAttr("DispName", texts.disp_name) ||
+      !elm.GetAttr("GroupNo", group_no) || !elm.GetAttr("FolName", texts.fol_name) ||
+      !elm.GetAttr("Extension", texts.extension)) {
+    return nullptr;
+  }
+  CString no;
+  int data_no = elm.GetAttr("No", no) ? afx::DecimalValue(no.Bytes()) : -1;
+  elm.GetAttr("AddText", texts.add_text);
   if (data_no < 0) {
     data_no = running;
     running = running == INT_MAX ? INT_MAX : running + 1;
   } else {
     running = data_no == INT_MAX ? INT_MAX : data_no + 1;
   }
-  const TovoLink::Texts texts{values[kName], values[kDispName], values[kFolName],
-                              values[kExtension],
-                              found & (1UL << kAddText) ? values[kAddText] : std::string_view()};
-  const ULONGLONG bytes =
-      per_link + LoadBudget::TextBytes(texts.name.size()) +
-      LoadBudget::TextBytes(texts.disp_name.size()) + LoadBudget::TextBytes(texts.fol_name.size()) +
-      LoadBudget::TextBytes(texts.extension.size()) + LoadBudget::TextBytes(texts.add_text.size());
-  if (!budget.TryCharge(bytes)) return 0;
-  links.push_back(
-      std::unique_ptr<TovoLink>(new TovoLink(texts, ParseGroupNo(values[kGroupNo]), data_no)));
-  return 1;
-}
-
-void TovoLinkBox::ReadLinkList::MoveTo(TovoItemBuff& into) {
-  for (std::unique_ptr<TovoLink>& link : links) {
-    into.AddItem(link.get());
-    link.release();
-  }
-  links.clear();
-}
-
-// ---- Reading tag by tag ----
-
-int TovoLinkBox::ReadTags(std::string_view text) {
-  xmlfile::XmlTagReader reader(text);
-  if (reader.Next() != xmlfile::XmlTagReader::kOpen || !reader.IsSameTagName(kRootName)) {
-    return 0;
-  }
-  static constexpr const char* kRootAttrs[] = {"Version", "Name", "DispName"};
-  static const xmlfile::XmlTagReader::Names kRootNames(kRootAttrs, 3);
-  std::string_view values[kLinkAttrs];
-  if (reader.Attrs(kRootNames, values) != 7 || !IsReadableVersion(CString(values[0]))) {
-    return 0;
-  }
-  const CString name(values[1]);
-  const CString disp_name(values[2]);
-  // The text, which the caller holds, and then every link.
-  LoadBudget budget = LoadBudget::ForFile(text.size(), 0, kPassingBytes);
-  if (!budget.TryCharge(LoadBudget::HeapBytes(text.size() + 1))) return 0;
-  ReadLinkList links{budget, kTagLinkBytes};
-  ReadLinkList deleted{budget, kTagLinkBytes};
-  if (!ReadTagList(reader, kLinksName, links) || !ReadTagList(reader, kDeletedLinksName, deleted) ||
-      reader.Next() != xmlfile::XmlTagReader::kClose ||
-      reader.Next() != xmlfile::XmlTagReader::kEnd) {
-    return 0;
-  }
-  Name(name);
-  DispName(disp_name);
-  links.MoveTo(links_);
-  deleted.MoveTo(deleted_);
-  return 1;
-}
-
-int TovoLinkBox::ReadTagList(xmlfile::XmlTagReader& reader, const char* name, ReadLinkList& into) {
-  using Tag = xmlfile::XmlTagReader::Tag;
-  if (reader.Next() != Tag::kOpen || !reader.IsSameTagName(name)) return 0;
-  static const xmlfile::XmlTagReader::Names kLinkTagNames(kLinkAttrNames, kLinkAttrs);
-  TovoLinkPool pool(sizeof(TovoLink));  // how many links the list holds is not known yet
-  std::string_view values[kLinkAttrs];
-  for (;;) {
-    const Tag tag = reader.Next();
-    if (tag == Tag::kClose) return 1;  // the list's end: each Link's own is read below
-    if (tag != Tag::kOpen || !reader.IsSameTagName(kLinkName)) return 0;
-    const long found = reader.Attrs(kLinkTagNames, values);
-    if (found < 0 || !into.Add(static_cast<unsigned long>(found), values)) return 0;
-    if (reader.Next() != Tag::kClose) return 0;
-  }
+  // The link, its slot in the box, and its texts.
+  const ULONGLONG bytes = LoadBudget::HeapBytes(sizeof(TovoLink)) + TovoItemBuff::kBytesPerEntry +
+                          LoadBudget::TextBytes(texts.name.GetLength()) +
+                          LoadBudget::TextBytes(texts.disp_name.GetLength()) +
+                          LoadBudget::TextBytes(texts.fol_name.GetLength()) +
+                          LoadBudget::TextBytes(texts.extension.GetLength()) +
+                          LoadBudget::TextBytes(texts.add_text.GetLength());
+  if (!budget.TryCharge(bytes)) return nullptr;
+  return std::unique_ptr<TovoLink>(
+      new TovoLink(std::move(texts), ParseGroupNo(group_no.Bytes()), data_no));
 }

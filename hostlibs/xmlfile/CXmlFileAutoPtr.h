@@ -23,7 +23,6 @@ class CXmlFileAutoPtr {
   T* operator->() const { return p_; }
   T& operator*() const { return *p_; }
   operator T*() const { return p_; }  // NOLINT: reads like the raw pointer it holds
-  T* Get() const { return p_; }
 
  private:
   T* p_;

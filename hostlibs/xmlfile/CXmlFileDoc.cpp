@@ -1,6 +1,5 @@
 #include "hostlibs/xmlfile/CXmlFileDoc.h"
 
-#include <algorithm>
 #include <cstring>
 #include <new>
 #include <string_view>
@@ -51,32 +50,30 @@ bool HasOneRoot(const pugi::xml_document& doc) {
   return roots == 1;
 }
 
-// Whether the raw text alone shows that no attribute value can pass the limit. A value
-// quoted with q holds no q, so it lies between two neighbouring q's of the file, and escapes
-// only shorten it. When every piece of kPiece bytes from the first q to the last holds a q,
-// no two neighbours are further apart than twice that, which the limit allows: a few hundred
-// short searches over megabytes instead of a walk over every attribute of the document.
-bool QuotesBoundValues(std::string_view text) {
-  constexpr size_t kPiece = (CXmlFileDoc::kMaxValueLength + 2) / 2;
-  for (const char q : {'"', '\''}) {
-    const size_t first = text.find(q);
-    if (first == std::string_view::npos) continue;
-    const size_t last = text.rfind(q);
-    for (size_t at = first; at <= last; at += kPiece) {
-      const size_t end = std::min(at + kPiece, last + 1);
-      if (!std::memchr(text.data() + at, q, end - at)) return false;
-    }
-  }
-  return true;
-}
+// What a parsed document is made of, counted in one walk over every node, and whether every
+// attribute value is within the limit. No recursion, so that deep nesting cannot exhaust the
+// stack.
+struct Parts {
+  size_t nodes = 0;
+  size_t elements = 0;
+  size_t attributes = 0;
+  bool values_within_limit = true;
+};
 
-// Whether every attribute value of the parsed document is within the limit. Walks every
-// element without recursion, so that deep nesting cannot exhaust the stack.
-bool ValuesWithinLimit(const pugi::xml_document& doc) {
+// Values are measured only in a text longer than the limit: escapes only shorten a value, so
+// none of a shorter text can pass it.
+Parts CountParts(const pugi::xml_document& doc, size_t text_size) {
+  const bool measure = text_size > CXmlFileDoc::kMaxValueLength;
+  Parts parts;
   pugi::xml_node n = doc.first_child();
   while (n) {
+    ++parts.nodes;
+    if (n.type() == pugi::node_element) ++parts.elements;
     for (pugi::xml_attribute a = n.first_attribute(); a; a = a.next_attribute()) {
-      if (std::strlen(a.value()) > CXmlFileDoc::kMaxValueLength) return false;
+      ++parts.attributes;
+      if (measure && std::strlen(a.value()) > CXmlFileDoc::kMaxValueLength) {
+        parts.values_within_limit = false;
+      }
     }
     if (n.first_child()) {
       n = n.first_child();
@@ -86,7 +83,7 @@ bool ValuesWithinLimit(const pugi::xml_document& doc) {
       n = n.parent();
     if (n) n = n.next_sibling();
   }
-  return true;
+  return parts;
 }
 
 // Reads the whole file into tree's buffer, left uninitialised before: a link box file can
@@ -111,23 +108,44 @@ bool ReadAll(CFile& file, xmlfile::Tree& tree) {
 // pugixml's node and attribute records on this machine: eight and five words.
 constexpr size_t kNodeBytes = 8 * sizeof(void*);
 constexpr size_t kAttributeBytes = 5 * sizeof(void*);
-// An element list is a vector of node pointers that doubles as it is filled: while it grows,
-// the old array and the new, up to three pointers for each element. Two lists are held at
-// once at most (an element's children, and the children of one of them).
-constexpr size_t kListBytesPerElement = 2 * 3 * sizeof(void*);
+// The document's own objects, and the few element lists that a reader holds at once, beside
+// the pointers to their elements.
+constexpr size_t kFixedBytes = sizeof(xmlfile::Tree) + 4096;
 
-// The bound that HeldBytes describes, counted from the text before it is parsed. Every node
-// the parser makes (an element, the declaration, the doctype, a CDATA section) begins with
-// '<', and a run of text, the only other node, ends at one or at the end; every attribute has
-// its '='. Comments and processing instructions make no node. The records come in pages of
-// 32 KiB, of which a page's bookkeeping and its unused end take a little.
-size_t HeldBytesOf(std::string_view text) {
-  const size_t tags = static_cast<size_t>(std::count(text.begin(), text.end(), '<'));
-  const size_t attributes = static_cast<size_t>(std::count(text.begin(), text.end(), '='));
-  const size_t records = (2 * tags + 1) * kNodeBytes + attributes * kAttributeBytes;
+// What a document of text_size bytes holds with these parts (see HeldBytes). The records come
+// in pages of 32 KiB, of which a page's bookkeeping and its unused end take a little. An
+// element list is an array made to measure.
+size_t HeldBytesOf(size_t text_size, const Parts& parts) {
+  const size_t records = parts.nodes * kNodeBytes + parts.attributes * kAttributeBytes;
   const size_t pages = records + records / 64 + (size_t{64} << 10);
-  const size_t text_bytes = text.size() + 1 + 2 * sizeof(void*);
-  return text_bytes + pages + tags * kListBytesPerElement + sizeof(xmlfile::Tree) + 64;
+  const size_t text_bytes = text_size + 1 + 2 * sizeof(void*);
+  return text_bytes + pages + parts.elements * sizeof(void*) + kFixedBytes;
+}
+
+// How often c occurs in text, found by the C library's search, which looks at many bytes at
+// a step: the text runs to megabytes, and a loop over its bytes would take longer than the
+// parse.
+size_t Occurrences(std::string_view text, char c) {
+  size_t count = 0;
+  const char* const end = text.data() + text.size();
+  for (const char* p = text.data();
+       (p = static_cast<const char*>(std::memchr(p, c, static_cast<size_t>(end - p)))); ++p) {
+    ++count;
+  }
+  return count;
+}
+
+// The most that HeldBytesOf can come to once the text is parsed, counted from the text alone.
+// Every node the parser makes (an element, the declaration, the doctype, a CDATA section)
+// begins with '<', and a run of text, the only other node, ends at one or at the end; every
+// attribute has its '='. Comments and processing instructions make no node.
+size_t MostHeldBytesOf(std::string_view text) {
+  Parts most;
+  const size_t tags = Occurrences(text, '<');
+  most.nodes = 2 * tags + 1;
+  most.elements = tags;
+  most.attributes = Occurrences(text, '=');
+  return HeldBytesOf(text.size(), most);
 }
 
 }  // namespace
@@ -135,65 +153,13 @@ size_t HeldBytesOf(std::string_view text) {
 CXmlFileDoc::CXmlFileDoc() = default;
 CXmlFileDoc::~CXmlFileDoc() = default;
 
-int CXmlFileDoc::SetUrl(const char* path) {
-  return ReadUrl(path) && ParseText();
-}
-
-int CXmlFileDoc::SetText(const char* data, size_t size) {
+int CXmlFileDoc::SetFile(CFile& file) {
   tree_.reset();
-  read_ = std::make_shared<xmlfile::Tree>();
-  read_->text.reset(new char[size + 1]);
-  if (size) std::memcpy(read_->text.get(), data, size);
-  read_->text[size] = '\0';
-  read_->size = size;
-  return ParseText();
-}
-
-int CXmlFileDoc::ReadUrl(const char* path) {
-  tree_.reset();
-  read_.reset();
-  CFile file;
-  if (!path || !file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) return 0;
-  return ReadFile(file);
-}
-
-int CXmlFileDoc::ReadFile(CFile& file) {
-  tree_.reset();
-  read_ = std::make_shared<xmlfile::Tree>();
-  if (ReadAll(file, *read_)) return 1;
-  read_.reset();
-  return 0;
-}
-
-size_t CXmlFileDoc::GetTextSize() const {
-  return read_ ? read_->size : tree_ ? tree_->size : 0;
-}
-
-size_t CXmlFileDoc::HeldBytes() const {
-  if (tree_) return tree_->held;
-  if (!read_) return 0;
-  if (read_->held == 0) read_->held = HeldBytesOf(std::string_view(read_->text.get(), read_->size));
-  return read_->held;
-}
-
-std::string_view CXmlFileDoc::GetText() const {
-  // Empty text is still followed by a NUL, as its readers expect.
-  return read_ ? std::string_view(read_->text.get(), read_->size) : std::string_view("", 0);
-}
-
-int CXmlFileDoc::ParseText() {
-  if (!read_) return 0;
-  return Parse(std::move(read_));
-}
-
-int CXmlFileDoc::Parse(std::shared_ptr<xmlfile::Tree> tree) {
+  auto tree = std::make_shared<xmlfile::Tree>();
+  if (!ReadAll(file, *tree)) return 0;
   const std::string_view text(tree->text.get(), tree->size);
-  if (tree->held == 0) tree->held = HeldBytesOf(text);
-  if (tree->held > kMaxHeldBytesPerTextByte * tree->size + kMaxHeldFixedBytes) return 0;
+  if (MostHeldBytesOf(text) > kMaxHeldBytesPerTextByte * tree->size + kMaxHeldFixedBytes) return 0;
   const bool utf8_mark = text.starts_with("\xEF\xBB\xBF");
-  // Taken before the parse, which overwrites the closing quotes in place. Escapes only
-  // shorten values, so no value of a smaller file can pass the limit.
-  const bool values_bounded = tree->size <= kMaxValueLength || QuotesBoundValues(text);
   // Bytes are parsed as they are: no conversion, so code page 932 names stay exact.
   const unsigned options = pugi::parse_default | pugi::parse_declaration | pugi::parse_doctype;
   const pugi::xml_parse_result result =
@@ -201,10 +167,20 @@ int CXmlFileDoc::Parse(std::shared_ptr<xmlfile::Tree> tree) {
   if (!result || !HasOneRoot(tree->doc)) return 0;
   const TextCode code = CodeOf(tree->doc, utf8_mark);
   if (code == TextCode::unknown || DeclaresEntities(tree->doc)) return 0;
-  if (!values_bounded && !ValuesWithinLimit(tree->doc)) return 0;
+  const Parts parts = CountParts(tree->doc, tree->size);
+  if (!parts.values_within_limit) return 0;
   tree->utf8 = code == TextCode::utf8;
+  tree->held = HeldBytesOf(tree->size, parts);
   tree_ = std::move(tree);
   return 1;
+}
+
+size_t CXmlFileDoc::GetTextSize() const {
+  return tree_ ? tree_->size : 0;
+}
+
+size_t CXmlFileDoc::HeldBytes() const {
+  return tree_ ? tree_->held : 0;
 }
 
 CXmlFileElm* CXmlFileDoc::GetRoot() const {

@@ -1,17 +1,18 @@
-// CXmlFileElm: one element of a parsed XML file: its tag name, its attributes and its
-// child elements. Attribute values come back as code page 932 text.
+// CXmlFileElm and CXmlFileElms: the elements of a parsed XML file. An element has its tag
+// name, its attributes and its child elements; the list of an element's children is
+// searched by tag name. Each hands out objects of the other, so the two make one piece.
+// Every element or list handed out is a new object that the caller releases. Attribute
+// values come back as code page 932 text.
 #pragma once
 
 #include <memory>
-#include <string>
-#include <string_view>
+#include <vector>
 
 #include "framework/CString.h"
 
 namespace pugi {
 struct xml_node_struct;
-struct xml_attribute_struct;
-}  // namespace pugi
+}
 namespace xmlfile {
 struct Tree;
 }
@@ -27,33 +28,33 @@ class CXmlFileElm {
 
   // Nonzero when the tag is name; a line feed at the start of name is ignored.
   int IsSameTagName(const char* name) const;
-  // Nonzero when the attribute is present; its value then goes to value.
+  // Nonzero when the attribute is present; its value then goes to value. A line feed at the
+  // start of name is ignored.
   int GetAttr(const char* name, CString& value) const;
-  // Reads several attributes in one call, as one GetAttr per name in that order would:
-  // values[i] receives the attribute names[i] when it is present and is left alone
-  // otherwise. Returns a mask with bit i set for each names[i] found. At most kMaxAttrs
-  // names; line feeds at their start are ignored. The values are code page 932 text that
-  // stays valid until the next GetAttrs on this element or its release: a reader of
-  // thousands of elements copies each value once, into its own objects.
-  static constexpr int kMaxAttrs = 32;
-  unsigned long GetAttrs(const char* const* names, int count, std::string_view* values) const;
-  // The child elements, or null when there are none. The caller releases the list.
+  // The child elements, or null when there are none.
   CXmlFileElms* GetChildren() const;
 
  private:
-  // A list re-points an element it handed out at another of its elements (see
-  // CXmlFileElms::FindElm), so that a reader walking thousands of elements needs no new
-  // object for each.
-  friend class CXmlFileElms;
-
-  // The attribute name, searched from where the last search ended and around to it, or null.
-  pugi::xml_attribute_struct* FindAttr(const char* name) const;
-
   std::shared_ptr<const xmlfile::Tree> tree_;
   pugi::xml_node_struct* node_;
-  // Where the next attribute search starts: readers ask for attributes in the order they
-  // are written, so each search usually ends at its first step.
-  mutable pugi::xml_attribute_struct* next_attr_ = nullptr;
-  // The values GetAttrs converted from a UTF-8 file.
-  mutable std::string converted_[kMaxAttrs];
+};
+
+class CXmlFileElms {
+ public:
+  CXmlFileElms(std::shared_ptr<const xmlfile::Tree> tree,
+               std::vector<pugi::xml_node_struct*> elements);
+  CXmlFileElms(const CXmlFileElms&) = delete;
+  CXmlFileElms& operator=(const CXmlFileElms&) = delete;
+  ~CXmlFileElms();
+
+  long GetCount() const { return static_cast<long>(elements_.size()); }
+  // The first element named name, or null. A line feed at the start of name is ignored.
+  CXmlFileElm* FindAnElm(const char* name) const;
+  // The first element named name at or after position, or null; position moves past the
+  // element found (to the end when none is found). A negative position finds nothing.
+  CXmlFileElm* FindElm(const char* name, long& position) const;
+
+ private:
+  std::shared_ptr<const xmlfile::Tree> tree_;
+  std::vector<pugi::xml_node_struct*> elements_;
 };

@@ -1,5 +1,5 @@
 // CXmlFileReader: the entry point for reading XML files: it hands out empty documents that
-// the caller fills with CXmlFileDoc::SetUrl.
+// the caller fills with CXmlFileDoc::SetFile.
 #pragma once
 
 class CXmlFileDoc;

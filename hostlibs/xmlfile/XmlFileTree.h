@@ -20,7 +20,7 @@ struct Tree {
   pugi::xml_document doc;
   // The file's text is UTF-8 rather than code page 932: values are converted on reading.
   bool utf8 = false;
-  // CXmlFileDoc::HeldBytes, once counted: the parse changes the text it is counted from.
+  // CXmlFileDoc::HeldBytes, counted once the text is parsed.
   size_t held = 0;
 };
 

@@ -1,28 +1,10 @@
-// A link box that reads a text both ways, tag by tag and through the parsed document, and a
-// description of a box that two boxes share exactly when they hold the same: for the tests
-// and the fuzz target that compare the two readers.
+// Every field of a link box in one text, which two boxes share exactly when they hold the
+// same: for the tests and the fuzz target that compare what a box reads with what it saved.
 #pragma once
 
 #include <string>
 
-#include "hostlibs/xmlfile/CXmlFileDoc.h"
 #include "templates/TovoLinkBox.h"
-
-class TwoWayLinkBox : public TovoLinkBox {
- public:
-  // Each reads from memory as Load reads a file that way: 1, or 0 with the box left empty.
-  int FromTags(const std::string& text) {
-    Clear();
-    return ReadTags(text);
-  }
-  int FromDocument(const std::string& text) {
-    Clear();
-    CXmlFileDoc doc;
-    if (doc.SetText(text.data(), text.size()) && ReadDoc(doc)) return 1;
-    Clear();
-    return 0;
-  }
-};
 
 // The names, and every field of every link and deleted link, in order.
 inline std::string Describe(const TovoLinkBox& box) {
