@@ -1,6 +1,12 @@
 // Dialog templates as the resource script lays them out, in dialog units.
 #include "dialogs/DialogResources.h"
 
+#include <cstddef>
+
+// The pictures, embedded from dialogs/resources at build time.
+extern const unsigned char kSelectAllBitmap[];
+extern const std::size_t kSelectAllBitmapSize;
+
 namespace drawreg {
 
 namespace {
@@ -61,11 +67,59 @@ afx::DialogTemplate DrawingFiles() {
           }};
 }
 
+afx::DialogTemplate MultiSetting() {
+  return {IDD_MULTI_SETTING,
+          u8"DRAWING一括設定",
+          490,
+          338,
+          kFont,
+          9,
+          {
+              // The grid takes this list box over.
+              {IDC_SHEET, K::ListBox, WS_BORDER | WS_VSCROLL | WS_TABSTOP, "", 7, 29, 482, 283},
+              {IDOK, K::Button, BS_OWNERDRAW | WS_TABSTOP, "OK", 7, 7, 55, 19},
+              {IDCANCEL, K::Button, BS_OWNERDRAW | WS_TABSTOP, u8"キャンセル", 63, 7, 55, 19},
+              {IDC_SELECT_ALL, K::Button, BS_OWNERDRAW | BS_BITMAP | WS_TABSTOP, u8"全選択", 130, 7,
+               55, 19},
+              {IDC_PAGE_REN_NO, K::Button, BS_PUSHBUTTON | WS_TABSTOP, u8"図面番号連番設定", 239, 7,
+               78, 19},
+              {IDC_TYPE_SELECT, K::Button, BS_PUSHBUTTON | WS_TABSTOP, u8"図面種類選択", 319, 7, 78,
+               19},
+              {IDC_REGISTERED_LIST, K::Button, BS_PUSHBUTTON | WS_TABSTOP, u8"登録済みデータ確認",
+               399, 7, 78, 19},
+              {IDC_STATUS, K::Static, SS_LEFT | SS_CENTERIMAGE | kBordered, "", 7, 315, 470, 16},
+          }};
+}
+
+afx::DialogTemplate PageRenNo() {
+  return {IDD_PAGE_REN_NO,
+          u8"図面番号連番設定",
+          167,
+          90,
+          kFont,
+          9,
+          {
+              {-1, K::Static, SS_LEFT, u8"開始番号：", 27, 17, 32, 8},
+              {IDC_START_NUMBER, K::Edit,
+               ES_NUMBER | ES_RIGHT | ES_AUTOHSCROLL | kBordered | WS_TABSTOP, "", 61, 14, 32, 14},
+              {IDC_START_RANGE, K::Static, SS_LEFT, "", 96, 17, 49, 8},
+              {-1, K::Static, SS_LEFT, u8"増減方向：", 27, 40, 32, 8},
+              {IDC_DIRECTION_PLUS, K::Button, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, u8"＋",
+               65, 40, 23, 10},
+              {IDC_DIRECTION_MINUS, K::Button, BS_AUTORADIOBUTTON, u8"－", 93, 40, 23, 10},
+              {IDOK, K::Button, BS_OWNERDRAW | WS_GROUP | WS_TABSTOP, "OK", 32, 64, 50, 19},
+              {IDCANCEL, K::Button, BS_OWNERDRAW | WS_TABSTOP, u8"キャンセル", 85, 64, 50, 19},
+          }};
+}
+
 }  // namespace
 
 void AddDialogResources(afx::ResourceModule& module) {
   module.AddDialog(SingleSetting());
   module.AddDialog(DrawingFiles());
+  module.AddDialog(MultiSetting());
+  module.AddDialog(PageRenNo());
+  module.AddBitmap({IDB_SELECT_ALL, kSelectAllBitmap, kSelectAllBitmapSize});
 }
 
 }  // namespace drawreg

@@ -1,4 +1,5 @@
-// The dialog resources of the library: the setting dialogs and the registered files list.
+// The dialog resources of the library: the setting dialogs, the sequential drawing number
+// dialog and the registered files list, and the pictures they show.
 #pragma once
 
 #include "framework/ui/ResourceModule.h"
@@ -7,6 +8,11 @@ namespace drawreg {
 
 constexpr UINT IDD_SINGLE_SETTING = 30000;
 constexpr UINT IDD_DRAWING_FILES = 30002;
+constexpr UINT IDD_MULTI_SETTING = 30003;
+constexpr UINT IDD_PAGE_REN_NO = 30004;
+
+// The picture of the batch dialogs' select-all button.
+constexpr UINT IDB_SELECT_ALL = 1002;
 
 // Controls of the single setting dialog.
 constexpr int IDC_PREVIEW = 30000;
@@ -20,6 +26,18 @@ constexpr int IDC_REGISTERED = 30007;
 constexpr int IDC_TYPE_NAME = 30009;
 // The list of the registered files dialog.
 constexpr int IDC_FILE_LIST = 30008;
+// Controls of the batch setting dialogs.
+constexpr int IDC_SELECT_ALL = 3;
+constexpr int IDC_SHEET = 30010;
+constexpr int IDC_REGISTERED_LIST = 30011;
+constexpr int IDC_TYPE_SELECT = 30012;
+constexpr int IDC_STATUS = 30013;
+constexpr int IDC_PAGE_REN_NO = 30014;
+// Controls of the sequential drawing number dialog.
+constexpr int IDC_DIRECTION_PLUS = 30015;
+constexpr int IDC_DIRECTION_MINUS = 30016;
+constexpr int IDC_START_NUMBER = 30017;
+constexpr int IDC_START_RANGE = 30018;
 
 void AddDialogResources(afx::ResourceModule& module);
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "framework/qt/ImageCache.h"
 #include "framework/qt/QtText.h"
 #include "framework/qt/ShownDialog.h"
 #include "framework/ui/CDialog.h"
@@ -54,7 +55,12 @@ void ButtonView::SyncContent() {
     if (group_->title() != text) group_->setTitle(text);
     return;
   }
-  if (button_->text() != text) button_->setText(text);
+  const QString shown = peer_.bitmap && !peer_.bitmapWithText ? QString() : text;
+  if (button_->text() != shown) button_->setText(shown);
+  if (peer_.bitmap != shown_bitmap_) {
+    shown_bitmap_ = peer_.bitmap;
+    button_->setIcon(peer_.bitmap ? dialog_.Images().BitmapIcon(peer_.bitmap) : QIcon());
+  }
   const bool checked = peer_.check == BST_CHECKED;
   if (button_->isCheckable() && button_->isChecked() != checked) button_->setChecked(checked);
 }

@@ -1,6 +1,7 @@
 // ButtonView: a button control. Push buttons (also owner-drawn ones, drawn as plain push
-// buttons) are push buttons, radio buttons and check boxes are Qt's, a group box is a frame
-// with a title. A click reaches the dialog as the button's command.
+// buttons, a picture button with its picture) are push buttons, radio buttons and check boxes
+// are Qt's, a group box is a frame with a title. A click reaches the dialog as the button's
+// command.
 #pragma once
 
 #include "framework/qt/ControlView.h"
@@ -23,6 +24,7 @@ class ButtonView : public ControlView {
   ButtonPeer& peer_;
   QAbstractButton* button_ = nullptr;  // null for a group box
   QGroupBox* group_ = nullptr;
+  UINT shown_bitmap_ = 0;
 };
 
 }  // namespace afx::qt

@@ -44,11 +44,8 @@ QString FindGothicFamily() {
 DialogFont::DialogFont(int point_size) : font_(GothicFamily()) {
   font_.setPointSize(point_size > 0 ? point_size : kDefaultPointSize);
   const QFontMetrics metrics(font_);
-  const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-  // The average width of the 52 letters, rounded as Windows rounds it.
-  base_x_ = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
+  base_x_ = AverageCharWidth(font_);
   base_y_ = metrics.height();
-  if (base_x_ <= 0) base_x_ = 1;
   if (base_y_ <= 0) base_y_ = 1;
 }
 
@@ -66,6 +63,14 @@ QRect DialogFont::ToPixels(int x, int y, int w, int h) const {
   const int left = XToPixels(x);
   const int top = YToPixels(y);
   return QRect(left, top, XToPixels(x + w) - left, YToPixels(y + h) - top);
+}
+
+int DialogFont::AverageCharWidth(const QFont& font) {
+  const QFontMetrics metrics(font);
+  const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  // The average width of the 52 letters, rounded as Windows rounds it.
+  const int width = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
+  return width > 0 ? width : 1;
 }
 
 QString DialogFont::GothicFamily() {

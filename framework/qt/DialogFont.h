@@ -21,6 +21,9 @@ class DialogFont {
   int YToPixels(int du) const;
   QRect ToPixels(int x, int y, int w, int h) const;
 
+  // The average width of a character of font, as Windows measures it for dialog units.
+  static int AverageCharWidth(const QFont& font);
+
   // The family used for every dialog: IPA P Gothic if installed, else another Japanese font.
   static QString GothicFamily();
 

@@ -61,6 +61,11 @@ const QImage& ImageCache::Bitmap(UINT id) {
   return found.value();
 }
 
+QIcon ImageCache::BitmapIcon(UINT id) {
+  const QImage& bitmap = Bitmap(id);
+  return bitmap.isNull() ? QIcon() : QIcon(QPixmap::fromImage(bitmap));
+}
+
 QIcon ImageCache::BitmapStrip(const CImageList& list, const CImageList::Image& image) {
   const QImage& bitmap = Bitmap(image.bitmapId);
   const QRect strip(image.bitmapIndex * list.Width(), 0, list.Width(),

@@ -16,6 +16,8 @@ class ImageCache {
  public:
   // The icon of entry index of list; a null icon for no list or an index out of range.
   QIcon Icon(const CImageList* list, int index);
+  // A whole bitmap resource as an icon; a null icon when it is not found.
+  QIcon BitmapIcon(UINT id);
 
  private:
   QIcon FileTypeIcon(const IconHandle& icon);

@@ -30,8 +30,12 @@ class HandleMaker : public afx::PeerVisitor {
 }  // namespace
 
 void DDX_Control(CDataExchange* dx, int id, CWnd& control) {
-  control.Attach(dx->m_pDlgWnd->PeerOf(id));
-  control.SetOwnerDialog(dx->m_pDlgWnd);
+  // Bound once: a later exchange finds the control already taken over.
+  const afx::WindowPeer* peer = dx->m_pDlgWnd->PeerOf(id);
+  if (peer && control.GetPeer() == peer &&
+      control.GetOwnerDialog() == static_cast<afx::ControlOwner*>(dx->m_pDlgWnd))
+    return;
+  control.SubclassDlgItem(static_cast<UINT>(id), dx->m_pDlgWnd);
 }
 
 void DDX_Text(CDataExchange* dx, int id, CString& value) {
@@ -60,6 +64,7 @@ afx::WindowPeer* CDialog::PeerOf(int id) const {
 CWnd* CDialog::HandleOf(int id) const {
   afx::WindowPeer* peer = PeerOf(id);
   if (!peer) return nullptr;
+  if (const auto bound = subclassed_.find(id); bound != subclassed_.end()) return bound->second;
   auto& handle = handles_[id];
   if (!handle) {
     HandleMaker maker;
@@ -71,7 +76,14 @@ CWnd* CDialog::HandleOf(int id) const {
   return handle.get();
 }
 
+afx::WindowPeer* CDialog::SubclassControl(int id, CWnd* control) {
+  afx::WindowPeer* peer = PeerOf(id);
+  if (peer) subclassed_[id] = control;
+  return peer;
+}
+
 void CDialog::CreatePeers() {
+  subclassed_.clear();
   handles_.clear();
   peers_.clear();
   posted_.clear();

@@ -88,10 +88,13 @@ class CDialog : public CWnd, public afx::ControlOwner {
   std::unique_ptr<afx::WindowPeer> dialog_peer_;  // the dialog's own caption
   std::vector<std::unique_ptr<afx::WindowPeer>> peers_;
   mutable std::map<int, std::unique_ptr<CWnd>> handles_;
+  // Handles that took their control over (SubclassDlgItem): GetDlgItem gives them.
+  std::map<int, CWnd*> subclassed_;
   std::deque<std::pair<int, UINT>> posted_;
   int focus_id_ = 0;
   bool open_ = false;
   int result_ = -1;
 
   CWnd* HandleOf(int id) const override;
+  afx::WindowPeer* SubclassControl(int id, CWnd* control) override;
 };

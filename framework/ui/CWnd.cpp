@@ -6,7 +6,7 @@
 IMPLEMENT_DYNAMIC(CWnd, CObject)
 
 const AFX_MSGMAP* CWnd::GetThisMessageMap() {
-  static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, nullptr, nullptr}};
+  static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, nullptr, nullptr, nullptr}};
   static const AFX_MSGMAP map = {nullptr, entries};
   return &map;
 }
@@ -18,8 +18,8 @@ const AFX_MSGMAP* CWnd::GetMessageMap() const {
 bool CWnd::OnCmdMsg(UINT id, UINT code, NMHDR* header) {
   for (const AFX_MSGMAP* map = GetMessageMap(); map;
        map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
-    for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->pfn || e->pfnNotify; ++e) {
-      if (e->nID != id || e->nCode != code) continue;
+    for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->pfn || e->pfnNotify || e->pfnKey; ++e) {
+      if (e->pfnKey || e->nID != id || e->nCode != code) continue;
       if (e->pfn) {
         (this->*e->pfn)();
       } else {
@@ -31,6 +31,41 @@ bool CWnd::OnCmdMsg(UINT id, UINT code, NMHDR* header) {
     }
   }
   return false;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
+  afx::ControlOwner* owner = parent ? parent->GetOwnerDialog() : nullptr;
+  afx::WindowPeer* peer = owner ? owner->SubclassControl(static_cast<int>(id), this) : nullptr;
+  if (!peer) return FALSE;
+  Attach(peer);
+  SetOwnerDialog(owner);
+  PreSubclassWindow();
+  return TRUE;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (!OnWndMsg(message, wParam, lParam, &result)) result = DefWindowProc(message, wParam, lParam);
+  return result;
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  for (const AFX_MSGMAP* map = GetMessageMap(); map;
+       map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
+    for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->pfn || e->pfnNotify || e->pfnKey; ++e) {
+      if (!e->pfnKey || e->nCode != message) continue;
+      // A key message: the key, the repeat count and the flags (scan code and state bits).
+      (this->*e->pfnKey)(static_cast<UINT>(wParam), static_cast<UINT>(lParam & 0xFFFF),
+                         static_cast<UINT>((lParam >> 16) & 0xFFFF));
+      *result = 0;
+      return TRUE;
+    }
+  }
+  return FALSE;
+}
+
+LRESULT CWnd::DefWindowProc(UINT, WPARAM, LPARAM) {
+  return 0;
 }
 
 void CWnd::SetWindowText(const char* text) {

@@ -52,6 +52,14 @@ class CWnd : public CObject {
   // Routes a notification from control id through the message map; true when handled.
   virtual bool OnCmdMsg(UINT id, UINT code, NMHDR* header = nullptr);
 
+  // Makes this handle the window of the dialog's control id, as data exchange does for a
+  // control member; the handle then takes the window over (PreSubclassWindow).
+  BOOL SubclassDlgItem(UINT id, CWnd* parent);
+
+  // A window message to this window (a key pressed in it): OnWndMsg finds its handler in the
+  // message map; a message without one goes to DefWindowProc.
+  virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
  protected:
   // The peer if it is of kind P: a handle bound to another kind of control does nothing.
   template <class P>
@@ -60,6 +68,11 @@ class CWnd : public CObject {
   }
   static const AFX_MSGMAP* GetThisMessageMap();
   virtual const AFX_MSGMAP* GetMessageMap() const;
+  // Called once the handle is bound to its control, before any message reaches it.
+  virtual void PreSubclassWindow() {}
+  virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+  // What a window does with a message nobody handles: nothing.
+  virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
   afx::WindowPeer* m_peer = nullptr;
   afx::ControlOwner* m_owner = nullptr;

@@ -10,6 +10,8 @@ class CWnd;
 
 namespace afx {
 
+class WindowPeer;
+
 class ControlOwner {
  public:
   ControlOwner() = default;
@@ -22,6 +24,9 @@ class ControlOwner {
   virtual void GotoDlgCtrl(CWnd* control) = 0;
   // The handle of the control with this id, or null.
   virtual CWnd* HandleOf(int id) const = 0;
+  // control takes the control with this id over: it is that control's handle from now on.
+  // The control's state, or null when there is no such control.
+  virtual WindowPeer* SubclassControl(int id, CWnd* control) = 0;
 
   // Routes a control's notification to the dialog's message map.
   virtual void Notify(int id, UINT code, NMHDR* header = nullptr) = 0;

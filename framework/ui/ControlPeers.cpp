@@ -1,5 +1,7 @@
 #include "framework/ui/ControlPeers.h"
 
+#include <algorithm>
+
 #include "framework/Mbcs.h"
 #include "framework/ui/ControlOwner.h"
 
@@ -17,6 +19,7 @@ std::unique_ptr<WindowPeer> MakePeer(const ControlTemplate& t) {
       return std::make_unique<ListPeer>(t);
     case ControlKind::TreeView:
       return std::make_unique<TreePeer>(t);
+    case ControlKind::ListBox:
     case ControlKind::Grid:
       return std::make_unique<GridPeer>(t);
     case ControlKind::Static:
@@ -155,6 +158,124 @@ TreeNode* TreePeer::Find(const std::vector<CString>& path) {
     node = next;
   }
   return node;
+}
+
+void GridState::SetRowCount(int count) {
+  count = count < 0 ? 0 : count;
+  if (count < RowCount()) {
+    for (int row = count; row < RowCount(); ++row)
+      mark_count_ -= marks_[static_cast<size_t>(row)];
+  }
+  marks_.resize(static_cast<size_t>(count), 0);
+  if (current_row_ >= count) current_row_ = count > 0 ? count - 1 : 0;
+  if (anchorRow >= count) anchorRow = current_row_;
+}
+
+void GridState::SetCurrent(int row, int col) {
+  if (!IsCell(row, col)) return;
+  current_row_ = row;
+  current_col_ = col;
+}
+
+void GridState::SetMark(int row, bool marked) {
+  if (row < 0 || row >= RowCount()) return;
+  char& mark = marks_[static_cast<size_t>(row)];
+  mark_count_ += (marked ? 1 : 0) - mark;
+  mark = marked ? 1 : 0;
+}
+
+void GridState::MarkAlone(int row) {
+  MarkRange(row, row);
+}
+
+void GridState::ClearMarks() {
+  std::fill(marks_.begin(), marks_.end(), 0);
+  mark_count_ = 0;
+}
+
+void GridState::MarkRange(int first, int last) {
+  if (first > last) std::swap(first, last);
+  ClearMarks();
+  for (int row = std::max(first, 0); row <= last && row < RowCount(); ++row) {
+    marks_[static_cast<size_t>(row)] = 1;
+    ++mark_count_;
+  }
+}
+
+void GridState::MarkAll() {
+  std::fill(marks_.begin(), marks_.end(), 1);
+  mark_count_ = RowCount();
+}
+
+GridPeer::~GridPeer() {
+  if (client) client->GridDestroyed();
+}
+
+CString GridPeer::CellText(int row, int col) const {
+  return client && IsCell(row, col) ? client->CellText(row, col) : CString();
+}
+
+int GridPeer::EditKind(int row, int col) const {
+  return client && IsCell(row, col) ? client->CellEditKind(row, col) : 0;
+}
+
+int GridPeer::InputLimit(int row, int col) const {
+  return client && IsCell(row, col) ? client->CellInputLimit(row, col) : 0;
+}
+
+int GridPeer::Form(int row, int col) const {
+  return client && IsCell(row, col) ? client->CellForm(row, col) : 0;
+}
+
+bool GridPeer::Color(int row, int col, unsigned long* color) const {
+  return client && IsCell(row, col) && client->CellColor(row, col, color);
+}
+
+CString GridPeer::TypedText(int row, int col, const CString& typed) const {
+  if (EditKind(row, col) != 1) return CString();
+  const int limit = InputLimit(row, col);
+  const char* p = typed.GetString();
+  const char* end = p + typed.GetLength();
+  int taken = 0;
+  while (p + taken < end) {
+    const int len = CharLength(p + taken, end);
+    if (limit > 0 && taken + len > limit) break;
+    taken += len;
+  }
+  return CString(p, taken);
+}
+
+void GridPeer::ClickCell(int row, int col, UINT keys) {
+  if (!client || !IsCell(row, col)) return;
+  heldKeys = keys;
+  client->MouseMessage(WM_LBUTTONDOWN, row, col);
+  if (client) client->MouseMessage(WM_LBUTTONUP, row, col);
+  heldKeys = 0;
+}
+
+void GridPeer::RightClickCell(int row, int col) {
+  if (!client || !IsCell(row, col)) return;
+  client->MouseMessage(WM_RBUTTONDOWN, row, col);
+  if (client) client->MouseMessage(WM_RBUTTONUP, row, col);
+}
+
+bool GridPeer::TypeIntoCurrentCell(const CString& text) {
+  const int row = CurrentRow();
+  const int col = CurrentCol();
+  if (!client || EditKind(row, col) != 1) return false;
+  client->CellTyped(row, col, TypedText(row, col, text));
+  // The window may have changed any row: all are shown anew.
+  ++drawCount;
+  Changed();
+  return true;
+}
+
+void GridPeer::KeyDown(UINT key) {
+  if (client) client->KeyMessage(key);
+}
+
+void GridPeer::HeadingClick(int col) {
+  if (client && col >= 0 && col < ColumnCount()) client->HeadingClicked(col);
 }
 
 }  // namespace afx

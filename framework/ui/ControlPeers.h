@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/ui/GridClient.h"
 #include "framework/ui/WindowPeer.h"
 
 class CImageList;
@@ -45,6 +46,10 @@ class ButtonPeer final : public WindowPeer {
   bool IsGroupBox() const { return ButtonType() == BS_GROUPBOX; }
 
   int check = BST_UNCHECKED;
+  // The picture a picture button shows (a bitmap resource id; 0 for none), and whether its
+  // text is shown beside it.
+  UINT bitmap = 0;
+  bool bitmapWithText = true;
 };
 
 // A control a person types text into: an edit control, or a combo box with an edit field.
@@ -161,12 +166,102 @@ class TreePeer final : public WindowPeer {
   CImageList* images = nullptr;
 };
 
-// The place of a grid control in the dialog. It keeps nothing of a grid yet: presenters show
-// an empty table of its size.
-class GridPeer final : public WindowPeer {
+struct GridColumn {
+  int length = 0;                 // width in characters of the dialog font
+  std::vector<CString> headings;  // the text of each header row
+  int item = 0;                   // the item of the record the column shows
+  bool fixed = false;             // drawn as a heading (the row numbers)
+  unsigned char dataKind = 0;
+  int inputLimit = 0;  // bytes a person can type; 0 for none
+  unsigned dataOption = 0;
+  unsigned char form = 0;  // alignment of the text: 0 left, 1 right, 2 centred
+
+  bool operator==(const GridColumn&) const = default;
+};
+
+// What a grid keeps: its layout, its rows, the current cell and the marked rows. The cells'
+// texts are never kept; the grid's window gives them (GridClient).
+class GridState {
+ public:
+  int RowCount() const { return static_cast<int>(marks_.size()); }
+  // Rows past the new end lose their marks; the current cell stays on a row if there is one.
+  void SetRowCount(int count);
+  int ColumnCount() const { return static_cast<int>(columns.size()); }
+  bool IsCell(int row, int col) const {
+    return row >= 0 && row < RowCount() && col >= 0 && col < ColumnCount();
+  }
+
+  int CurrentRow() const { return current_row_; }
+  int CurrentCol() const { return current_col_; }
+  void SetCurrent(int row, int col);
+
+  bool IsMarked(int row) const { return row >= 0 && row < RowCount() && marks_[row] != 0; }
+  int MarkCount() const { return mark_count_; }
+  void SetMark(int row, bool marked);
+  // Marks row and no other.
+  void MarkAlone(int row);
+  // Marks the rows from first to last (either way round) and no others.
+  void MarkRange(int first, int last);
+  void MarkAll();
+  void ClearMarks();
+
+  int textHeight = 0;  // pixels
+  int headerRows = 1;
+  int recordRows = 1;
+  int rowMax = 0;
+  std::vector<GridColumn> columns;
+  // Where a Shift+click's range starts: the row of the last plain click or cursor move.
+  int anchorRow = 0;
+  // The next cursor move keeps the marks (once).
+  bool lockMark = false;
+
+ private:
+  std::vector<char> marks_;
+  int mark_count_ = 0;
+  int current_row_ = 0;
+  int current_col_ = 0;
+};
+
+// A grid control: the state of a grid window (RVSheet) that took over a list box of the
+// dialog. Until a window takes it over it has no rows and no columns. Both presenters show
+// its cells by asking the client, and hand a person's clicks, keys and typing to it here.
+class GridPeer final : public WindowPeer, public GridState {
  public:
   using WindowPeer::WindowPeer;
+  ~GridPeer() override;
   void Accept(PeerVisitor& visitor) override { visitor.Visit(*this); }
+
+  // What a cell shows and how it is edited, asked of the client each time; an empty text and
+  // no editing without one.
+  CString CellText(int row, int col) const;
+  int EditKind(int row, int col) const;
+  int InputLimit(int row, int col) const;
+  // Alignment of a cell's text: 0 left, 1 right, 2 centred.
+  int Form(int row, int col) const;
+  // A cell's own colour (0x00BBGGRR), if it has one.
+  bool Color(int row, int col, unsigned long* color) const;
+  // What of typed text a cell takes: nothing unless it is typed into (edit kind 1), and no
+  // more than its input limit, in whole characters.
+  CString TypedText(int row, int col, const CString& typed) const;
+
+  // A person's input. A click is the left button's press and release over a cell with keys
+  // (MK_CONTROL, MK_SHIFT) held; a right click is the right button's.
+  void ClickCell(int row, int col, UINT keys);
+  void RightClickCell(int row, int col);
+  // Typing into the current cell: false when it takes nothing.
+  bool TypeIntoCurrentCell(const CString& text);
+  void KeyDown(UINT key);
+  void HeadingClick(int col);
+
+  GridClient* client = nullptr;
+  // The keys held during the mouse message being handled.
+  UINT heldKeys = 0;
+  // Rows a page shows, for the page keys; the view on screen sets it from its height.
+  int pageRows = 20;
+  // Counts DrawPage calls: every cell is shown anew.
+  unsigned drawCount = 0;
+  // Counts cursor moves: the view brings the current cell into sight.
+  unsigned cursorMoves = 0;
 };
 
 }  // namespace afx

@@ -86,6 +86,39 @@ void DialogSession::Cancel() {
   Settle();
 }
 
+void DialogSession::GridInput(int id, const std::function<void(GridPeer&)>& input) {
+  GridPeer& grid = PeerOf<GridPeer>(id);
+  if (!IsOpen() || !grid.enabled) return;
+  FocusOn(id);
+  if (!IsOpen()) return;
+  input(grid);
+  Settle();
+}
+
+void DialogSession::ClickCell(int id, int row, int col) {
+  GridInput(id, [&](GridPeer& grid) { grid.ClickCell(row, col, 0); });
+}
+
+void DialogSession::CtrlClickCell(int id, int row, int col) {
+  GridInput(id, [&](GridPeer& grid) { grid.ClickCell(row, col, MK_CONTROL); });
+}
+
+void DialogSession::ShiftClickCell(int id, int row, int col) {
+  GridInput(id, [&](GridPeer& grid) { grid.ClickCell(row, col, MK_SHIFT); });
+}
+
+void DialogSession::RightClickCell(int id, int row, int col) {
+  GridInput(id, [&](GridPeer& grid) { grid.RightClickCell(row, col); });
+}
+
+void DialogSession::TypeIntoCell(int id, const CString& text) {
+  GridInput(id, [&](GridPeer& grid) { grid.TypeIntoCurrentCell(text); });
+}
+
+void DialogSession::PressKey(int id, UINT key) {
+  GridInput(id, [&](GridPeer& grid) { grid.KeyDown(key); });
+}
+
 CString DialogSession::Text(int id) const {
   return Peer(id).text;
 }
@@ -111,13 +144,31 @@ CString DialogSession::ItemText(int id, int index) const {
 }
 
 int DialogSession::RowCount(int id) const {
+  if (const auto* grid = dynamic_cast<const GridPeer*>(&MutablePeer(id))) return grid->RowCount();
   return static_cast<int>(Peer<ListPeer>(id).rows.size());
 }
 
 CString DialogSession::CellText(int id, int row, int column) const {
+  if (const auto* grid = dynamic_cast<const GridPeer*>(&MutablePeer(id))) {
+    if (!grid->IsCell(row, column)) throw std::out_of_range("the grid has no such cell");
+    return grid->CellText(row, column);
+  }
   const auto& texts = Peer<ListPeer>(id).rows.at(static_cast<size_t>(row)).texts;
   return static_cast<size_t>(column) < texts.size() ? texts[static_cast<size_t>(column)]
                                                     : CString();
+}
+
+bool DialogSession::IsMarked(int id, int row) const {
+  return Peer<GridPeer>(id).IsMarked(row);
+}
+
+int DialogSession::MarkCount(int id) const {
+  return Peer<GridPeer>(id).MarkCount();
+}
+
+std::pair<int, int> DialogSession::CurrentCell(int id) const {
+  const GridPeer& grid = Peer<GridPeer>(id);
+  return {grid.CurrentRow(), grid.CurrentCol()};
 }
 
 }  // namespace afx

@@ -3,7 +3,9 @@
 // The in-memory presenter hands one to its driver for every modal dialog.
 #pragma once
 
+#include <functional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "framework/CString.h"
@@ -39,6 +41,19 @@ class DialogSession {
   // Presses Escape or closes the window.
   void Cancel();
 
+  // Grid actions; each puts the focus on the grid first. A click on a cell moves the cursor
+  // there; with Ctrl held it toggles the row's mark, with Shift it marks the rows from the
+  // last plain click.
+  void ClickCell(int id, int row, int col);
+  void CtrlClickCell(int id, int row, int col);
+  void ShiftClickCell(int id, int row, int col);
+  // The right button pressed and released over a cell.
+  void RightClickCell(int id, int row, int col);
+  // Types text into the current cell, which takes what its column allows.
+  void TypeIntoCell(int id, const CString& text);
+  // A key pressed on the grid (a virtual key: VK_SPACE, VK_DOWN...).
+  void PressKey(int id, UINT key);
+
   // What the dialog shows. Peer<P> is the state of the control as the kind P it is: it throws
   // std::out_of_range for no such control and std::invalid_argument for another kind.
   template <class P = WindowPeer>
@@ -51,8 +66,13 @@ class DialogSession {
   int CurSel(int id) const;
   int ItemCount(int id) const;
   CString ItemText(int id, int index) const;
+  // Rows and cell texts of a list view or a grid; a grid's cells as its window gives them.
   int RowCount(int id) const;
   CString CellText(int id, int row, int column) const;
+  bool IsMarked(int id, int row) const;
+  int MarkCount(int id) const;
+  // The grid's current cell: row, column.
+  std::pair<int, int> CurrentCell(int id) const;
 
  private:
   WindowPeer& MutablePeer(int id) const;
@@ -62,6 +82,7 @@ class DialogSession {
     throw std::invalid_argument("the dialog's control with this id is of another kind");
   }
   void Settle();
+  void GridInput(int id, const std::function<void(GridPeer&)>& input);
 
   CDialog& dialog_;
 };

@@ -9,7 +9,8 @@
 
 namespace afx {
 
-enum class ControlKind { Static, Button, Edit, ComboBox, ListView, TreeView, Grid };
+// A list box is where a grid window takes over: its peer is a grid's (see GridPeer).
+enum class ControlKind { Static, Button, Edit, ComboBox, ListBox, ListView, TreeView, Grid };
 
 struct ControlTemplate {
   int id;  // -1 for controls the program never addresses

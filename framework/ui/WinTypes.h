@@ -43,6 +43,30 @@ constexpr UINT MB_ICONMASK = 0xF0;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_NOTIFY = 0x004E;
 constexpr UINT WM_CLOSE = 0x0010;
+constexpr UINT WM_KEYDOWN = 0x0100;
+constexpr UINT WM_LBUTTONDOWN = 0x0201;
+constexpr UINT WM_LBUTTONUP = 0x0202;
+constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
+constexpr UINT WM_RBUTTONDOWN = 0x0204;
+constexpr UINT WM_RBUTTONUP = 0x0205;
+
+// Keys held during a mouse message.
+constexpr UINT MK_SHIFT = 0x0004;
+constexpr UINT MK_CONTROL = 0x0008;
+
+// Virtual keys.
+constexpr UINT VK_RETURN = 0x0D;
+constexpr UINT VK_ESCAPE = 0x1B;
+constexpr UINT VK_SPACE = 0x20;
+constexpr UINT VK_PRIOR = 0x21;
+constexpr UINT VK_NEXT = 0x22;
+constexpr UINT VK_END = 0x23;
+constexpr UINT VK_HOME = 0x24;
+constexpr UINT VK_LEFT = 0x25;
+constexpr UINT VK_UP = 0x26;
+constexpr UINT VK_RIGHT = 0x27;
+constexpr UINT VK_DOWN = 0x28;
+constexpr UINT VK_F2 = 0x71;
 
 inline WPARAM MAKEWPARAM(UINT low, UINT high) {
   return static_cast<WPARAM>((low & 0xFFFF) | ((high & 0xFFFF) << 16));
@@ -108,6 +132,10 @@ constexpr UINT CBN_KILLFOCUS = 4;
 constexpr UINT CBN_EDITCHANGE = 5;
 constexpr UINT CBN_EDITUPDATE = 6;
 constexpr int CB_ERR = -1;
+
+// List box styles.
+constexpr DWORD LBS_NOTIFY = 0x0001;
+constexpr DWORD LBS_NOINTEGRALHEIGHT = 0x0100;
 
 // List view styles, column formats, states and notifications.
 constexpr DWORD LVS_REPORT = 0x1;

@@ -6,6 +6,10 @@
 
 class ResLibBitmap {
  public:
+  ResLibBitmap() = default;
+  // The bitmap id, loaded at once (no bitmap if it is not found).
+  explicit ResLibBitmap(UINT id) { LoadBitmap(id); }
+
   // Finds the bitmap; nonzero when it is there and its image header can be read.
   BOOL LoadBitmap(UINT id);
   bool IsLoaded() const { return resource_ != nullptr; }

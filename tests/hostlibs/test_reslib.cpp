@@ -12,13 +12,15 @@ const unsigned char kPng[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0,
 const unsigned char kBmp[] = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0,    0,    0,    0,
                               0,   40,  0, 0, 0, 3, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF};
 const unsigned char kJunk[] = {'G', 'I', 'F', '8', '9', 'a'};
+constexpr UINT kJunkId = 29999;
 
 TEST(ResLibBitmapTest, FoundInTheCurrentModuleThenAlongTheChain) {
   afx::ResourceModule chained("chained");
   afx::ResourceModule own("own");
   chained.AddBitmap({30005, kBmp, sizeof kBmp});
   own.AddBitmap({30005, kPng, sizeof kPng});
-  own.AddBitmap({1002, kJunk, sizeof kJunk});
+  // An id no other module of the process has (the library's own module may be in the chain).
+  own.AddBitmap({kJunkId, kJunk, sizeof kJunk});
   afx::AddToModuleChain(&chained);
   ResLibBitmap bitmap;
   ASSERT_TRUE(bitmap.LoadBitmap(30005));
@@ -29,11 +31,11 @@ TEST(ResLibBitmapTest, FoundInTheCurrentModuleThenAlongTheChain) {
     ASSERT_TRUE(bitmap.LoadBitmap(30005));
     EXPECT_EQ(80, bitmap.GetWidth());
     EXPECT_EQ(16, bitmap.GetHeight());
-    EXPECT_FALSE(bitmap.LoadBitmap(1002));  // not an image it can read
+    EXPECT_FALSE(bitmap.LoadBitmap(kJunkId));  // not an image it can read
     EXPECT_FALSE(bitmap.IsLoaded());
   }
   EXPECT_EQ(nullptr, afx::GetResourceHandle());  // the guard put back what was there
-  EXPECT_FALSE(bitmap.LoadBitmap(1002));
+  EXPECT_FALSE(bitmap.LoadBitmap(kJunkId));
   afx::RemoveFromModuleChain(&chained);
   EXPECT_FALSE(bitmap.LoadBitmap(30005));
 }

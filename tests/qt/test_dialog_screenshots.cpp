@@ -8,7 +8,12 @@
 #include <QTest>
 #include <QWidget>
 
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableView>
+
 #include "dialogs/CDrawingFilesDialog.h"
+#include "dialogs/CMultiSettingDialog.h"
 #include "dialogs/CSingleSettingDialog.h"
 #include "dialogs/DialogResources.h"
 #include "framework/qt/QtPresenter.h"
@@ -46,6 +51,21 @@ struct ScreenshotTest : ::testing::Test {
     });
     CSetInstance guard(drawreg::ResourceModule());
     return dialog.DoModal();
+  }
+  // Every cell's text and every heading of a table fits its column.
+  static void ExpectCellsFit(QTableView* table) {
+    const QFontMetrics metrics(table->font());
+    const QFontMetrics header(table->horizontalHeader()->font());
+    QAbstractItemModel* model = table->model();
+    for (int col = 0; col < model->columnCount(); ++col) {
+      const int width = table->columnWidth(col);
+      const QString heading = model->headerData(col, Qt::Horizontal).toString();
+      EXPECT_LE(header.horizontalAdvance(heading) + 4, width) << heading.toStdString();
+      for (int row = 0; row < model->rowCount(); ++row) {
+        const QString text = model->index(row, col).data().toString();
+        EXPECT_LE(metrics.horizontalAdvance(text) + 4, width) << text.toStdString();
+      }
+    }
   }
   // Every label's text fits its label (no clipped text).
   static void ExpectLabelsFit(QWidget* window) {
@@ -107,6 +127,60 @@ TEST_F(ScreenshotTest, TypeSelectionDialog31000) {
     QTest::keyClick(ActiveDialog(), Qt::Key_Escape);
   });
   EXPECT_EQ(0, SelZumenType(&draft, nullptr, &info));
+}
+
+TEST_F(ScreenshotTest, BatchSettingDialog30003AndSequentialNumbers30004) {
+  const char8_t* names[] = {u8"平面図01.P21", u8"平面図02.P21", u8"縦断図01.P21", u8"縦断図02.P21",
+                            u8"横断図A.SFC",  u8"横断図B.SFC",  u8"構造図01.P21", u8"配筋図01.P21",
+                            u8"詳細図01.P21", u8"詳細図02.P21", u8"位置図.P21",   u8"一般図.SFC"};
+  std::vector<std::unique_ptr<CDrawingFile>> owned;
+  TVector<CDrawingFile*> records;
+  for (const char8_t* name : names) {
+    owned.push_back(std::make_unique<CDrawingFile>(TestRegister::Record(CString(name))));
+    owned.back()->Page(CString(std::to_string(owned.size()).c_str()));
+    records.Append(owned.back().get());
+  }
+  owned[0]->SetTypeInfo({0, 1, "PL"});
+  owned[0]->Life("D");
+  CDrawingFolder folder;
+  folder.Name(CString(u8"平面図"));
+  CMultiSettingDialog dialog(&records, &folder, &reg.env, &draft, nullptr);
+  bool numbered = false;
+  presenter.SetShownHook([&](CDialog& shown) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ActiveDialog()));
+    QApplication::processEvents();
+    QWidget* window = ActiveDialog();
+    if (shown.GetTemplateId() == drawreg::IDD_PAGE_REN_NO) {
+      numbered = true;
+      EXPECT_TRUE(afx::QtPresenter::SaveScreenshot(shown, ShotPath(shown.GetTemplateId())));
+      ExpectLabelsFit(window);
+      QTest::keyClick(window, Qt::Key_Escape);
+      return;
+    }
+    auto* table =
+        window->findChild<QTableView*>(QStringLiteral("control-%1").arg(drawreg::IDC_SHEET));
+    ASSERT_NE(nullptr, table);
+    const auto cell = [table](int row, int col) {
+      return table->visualRect(table->model()->index(row, col)).center();
+    };
+    // Five rows marked, the cursor on a life cycle cell: its help shows below.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell(2, 1));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ShiftModifier, cell(4, 1));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ControlModifier, cell(7, 1));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ControlModifier, cell(9, 2));
+    QApplication::processEvents();
+    EXPECT_TRUE(afx::QtPresenter::SaveScreenshot(shown, ShotPath(shown.GetTemplateId())));
+    ExpectLabelsFit(window);
+    ExpectCellsFit(table);
+    auto* numbering =
+        window->findChild<QPushButton*>(QStringLiteral("control-%1").arg(drawreg::IDC_PAGE_REN_NO));
+    ASSERT_NE(nullptr, numbering);
+    QTest::mouseClick(numbering, Qt::LeftButton);
+    QTest::keyClick(ActiveDialog(), Qt::Key_Escape);
+  });
+  CSetInstance guard(drawreg::ResourceModule());
+  EXPECT_EQ(IDCANCEL, dialog.DoModal());
+  EXPECT_TRUE(numbered);
 }
 
 }  // namespace

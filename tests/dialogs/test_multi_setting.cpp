@@ -1,0 +1,351 @@
+// The batch setting dialog driven as a person would: the grid's cells, typing into the marked
+// rows, the drawing type of the marked rows, the check before write-back, and OK and Cancel.
+#include <string>
+
+#include "dialogs/BatchFixture.h"
+#include "dialogs/CMultiSettingSheet.h"
+#include "dialogs/CheckDrawingNames.h"
+
+namespace {
+
+using namespace drawreg;
+using Rows = std::vector<int>;
+using Batch = BatchFixture;
+
+TEST_F(Batch, OpensWithARowPerRecordAndEveryCellReadFromItsRecord) {
+  AddRecords(3);
+  Record(1).Life("D");
+  Record(1).SetTypeInfo({0, 1, "PL"});
+  Record(2).Name(CString(u8"平面図.dwg"));
+  const int result = Run([&](afx::DialogSession& s) {
+    EXPECT_EQ(CString(u8"DRAWING一括設定"), s.Caption());
+    EXPECT_EQ(3, s.RowCount(IDC_SHEET));
+    const auto& grid = s.Peer<afx::GridPeer>(IDC_SHEET);
+    const char8_t* headings[] = {u8"No.",      u8"元ファイル名", u8"ﾗｲﾌｻｲｸﾙ",  u8"整理番号",
+                                 u8"図面番号", u8"改訂履歴",     u8"図面種類", u8"ファイル名"};
+    const int lengths[] = {4, 12, 7, 8, 8, 8, 50, 12};
+    const int limits[] = {4, 0, 1, 1, 3, 1, 0, 0};
+    const int forms[] = {1, 0, 2, 2, 2, 2, 0, 0};
+    ASSERT_EQ(8, grid.ColumnCount());
+    for (size_t c = 0; c < 8; ++c) {
+      EXPECT_EQ(CString(headings[c]), grid.columns[c].headings.at(0));
+      EXPECT_EQ(lengths[c], grid.columns[c].length);
+      EXPECT_EQ(limits[c], grid.columns[c].inputLimit);
+      EXPECT_EQ(forms[c], grid.columns[c].form);
+      EXPECT_EQ(c == 0, grid.columns[c].fixed);
+    }
+    EXPECT_EQ(14, grid.textHeight);
+    const char8_t* row1[] = {u8"2",   u8"DWG2.P21", u8"D",           u8"0",
+                             u8"001", u8"0",        u8"共通-平面図", u8"D0PL0010.P21"};
+    for (int c = 0; c < 8; ++c)
+      EXPECT_EQ(CString(row1[c]), s.CellText(IDC_SHEET, 1, c)) << c;
+    EXPECT_EQ(CString(""), s.CellText(IDC_SHEET, 0, 6));  // no type: nothing
+    EXPECT_EQ(CString("S0??0010.P21"), s.CellText(IDC_SHEET, 0, 7));
+    EXPECT_EQ(CString(u8"平面図.dwg"), s.CellText(IDC_SHEET, 2, 1));
+    EXPECT_EQ(CString("3"), s.CellText(IDC_SHEET, 2, 0));
+    EXPECT_EQ(IDC_SHEET, s.FocusId());
+    EXPECT_EQ(IDB_SELECT_ALL, s.Peer<afx::ButtonPeer>(IDC_SELECT_ALL).bitmap);
+    s.Cancel();
+  });
+  EXPECT_EQ(IDCANCEL, result);
+}
+
+TEST_F(Batch, TheStatusLineShowsTheHelpOfTheCurrentColumn) {
+  AddRecords(2);
+  const char8_t* help[] = {
+      u8"",
+      u8"",
+      (u8"【 ライフサイクル 】 S：測量／D：設計／C：施工／M：維持管理 "
+       u8"のいずれかを入力してください。"),
+      u8"【 整理番号 】 0～9、A～Z を入力してください。",
+      u8"【 図面番号 】 001～999 を入力してください。",
+      u8"【 改訂履歴 】 0～9、A～Z(Zは最終) を入力してください。",
+      u8"【 図面種類 】 図面種類を選択してください。右ボタンで一覧選択できます。",
+      u8""};
+  Run([&](afx::DialogSession& s) {
+    EXPECT_EQ(CString(""), s.Text(IDC_STATUS));
+    for (int c = 7; c >= 0; --c) {
+      s.ClickCell(IDC_SHEET, 1, c);
+      EXPECT_EQ(CString(help[c]), s.Text(IDC_STATUS)) << c;
+    }
+    s.ClickCell(IDC_SHEET, 0, 4);
+    s.PressKey(IDC_SHEET, VK_RIGHT);  // the keyboard enters cells too
+    EXPECT_EQ(CString(help[5]), s.Text(IDC_STATUS));
+  });
+}
+
+TEST_F(Batch, WhatIsTypedGoesToEveryMarkedRowThroughTheRecordsSetters) {
+  AddRecords(5);
+  Run([&](afx::DialogSession& s) {
+    s.ClickCell(IDC_SHEET, 0, 2);
+    s.CtrlClickCell(IDC_SHEET, 2, 2);
+    s.CtrlClickCell(IDC_SHEET, 3, 2);
+    ASSERT_EQ((Rows{0, 2, 3}), Marked(s));
+    s.TypeIntoCell(IDC_SHEET, "D");
+    for (int row : {0, 2, 3})
+      EXPECT_EQ(CString("D"), s.CellText(IDC_SHEET, row, 2));
+    EXPECT_EQ(CString("S"), s.CellText(IDC_SHEET, 1, 2));
+    EXPECT_EQ(CString("D0??0010.P21"), s.CellText(IDC_SHEET, 3, 7));
+    s.TypeIntoCell(IDC_SHEET, "d");  // the record refuses lower case: no row changes
+    s.TypeIntoCell(IDC_SHEET, "X");
+    EXPECT_EQ(CString("D"), s.CellText(IDC_SHEET, 0, 2));
+    // The drawing number typed in an unmarked row's cell: only the marked rows change.
+    s.CtrlClickCell(IDC_SHEET, 0, 4);  // row 0 unmarked, and current
+    ASSERT_EQ((Rows{2, 3}), Marked(s));
+    ASSERT_EQ(std::make_pair(0, 4), s.CurrentCell(IDC_SHEET));
+    s.TypeIntoCell(IDC_SHEET, "7");
+    EXPECT_EQ(CString("001"), s.CellText(IDC_SHEET, 0, 4));
+    EXPECT_EQ(CString("007"), s.CellText(IDC_SHEET, 2, 4));
+    EXPECT_EQ(CString("007"), s.CellText(IDC_SHEET, 3, 4));
+    s.TypeIntoCell(IDC_SHEET, "0");     // no number 0
+    s.TypeIntoCell(IDC_SHEET, "1234");  // three digits are the most: 123
+    EXPECT_EQ(CString("123"), s.CellText(IDC_SHEET, 2, 4));
+    s.ClickCell(IDC_SHEET, 4, 3);
+    s.TypeIntoCell(IDC_SHEET, "Z");
+    s.ClickCell(IDC_SHEET, 4, 5);
+    s.TypeIntoCell(IDC_SHEET, "ZZ");  // one character is the most
+    EXPECT_EQ(CString("SZ??001Z.P21"), s.CellText(IDC_SHEET, 4, 7));
+    // The source name, the type and the deliverable name are not typed into.
+    s.ClickCell(IDC_SHEET, 4, 1);
+    s.TypeIntoCell(IDC_SHEET, "NEW.P21");
+    s.ClickCell(IDC_SHEET, 4, 7);
+    s.TypeIntoCell(IDC_SHEET, "NEW.P21");
+    s.ClickCell(IDC_SHEET, 4, 6);
+    s.TypeIntoCell(IDC_SHEET, "PL");
+    EXPECT_EQ(CString("DWG5.P21"), s.CellText(IDC_SHEET, 4, 1));
+    EXPECT_EQ(CString("SZ??001Z.P21"), s.CellText(IDC_SHEET, 4, 7));
+    s.Cancel();
+  });
+  // Cancel writes nothing back.
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(CString("S0??0010.P21"), Record(i).Name(0));
+}
+
+TEST_F(Batch, TheTypeChosenByTheButtonGoesToTheMarkedRowsOnly) {
+  AddRecords(4);
+  Record(1).SetTypeInfo({0, 5, "DT"});
+  ChooseTypeWhenAsked(1);  // PL
+  Run([&](afx::DialogSession& s) {
+    driver.OnDialog(IDD_SELZUMENTYPE, [](afx::DialogSession& sel) {
+      // It opens on the current row's type.
+      EXPECT_EQ(0, sel.CurSel(IDC_SELZUMENTYPE_FIELD));
+      sel.Pick(IDC_SELZUMENTYPE_TYPES, 1);
+      sel.PressOK();
+    });
+    s.ClickCell(IDC_SHEET, 1, 0);
+    s.CtrlClickCell(IDC_SHEET, 3, 0);
+    s.CtrlClickCell(IDC_SHEET, 1, 0);  // the current row is unmarked: it keeps its type
+    s.CtrlClickCell(IDC_SHEET, 2, 0);
+    s.CtrlClickCell(IDC_SHEET, 1, 0);
+    s.CtrlClickCell(IDC_SHEET, 1, 0);
+    ASSERT_EQ((Rows{2, 3}), Marked(s));
+    s.Click(IDC_TYPE_SELECT);
+    EXPECT_EQ(CString(u8"共通-詳細図"), s.CellText(IDC_SHEET, 1, 6));
+    EXPECT_EQ(CString(u8"共通-平面図"), s.CellText(IDC_SHEET, 2, 6));
+    EXPECT_EQ(CString(u8"共通-平面図"), s.CellText(IDC_SHEET, 3, 6));
+    EXPECT_EQ(CString("S0PL0010.P21"), s.CellText(IDC_SHEET, 3, 7));
+    EXPECT_EQ(CString(""), s.CellText(IDC_SHEET, 0, 6));
+    // With no row marked, a confirmed choice changes nothing.
+    s.ClickCell(IDC_SHEET, 0, 0);
+    s.CtrlClickCell(IDC_SHEET, 0, 0);
+    ASSERT_EQ(0, s.MarkCount(IDC_SHEET));
+    ChooseTypeWhenAsked(3);
+    s.Click(IDC_TYPE_SELECT);
+    EXPECT_EQ(CString(""), s.CellText(IDC_SHEET, 0, 6));
+    EXPECT_EQ(CString(u8"共通-平面図"), s.CellText(IDC_SHEET, 2, 6));
+    // A cancelled choice changes nothing either.
+    s.ClickCell(IDC_SHEET, 0, 0);
+    driver.OnDialog(IDD_SELZUMENTYPE, [](afx::DialogSession& sel) { sel.Cancel(); });
+    s.Click(IDC_TYPE_SELECT);
+    EXPECT_EQ(CString(""), s.CellText(IDC_SHEET, 0, 6));
+    s.Cancel();
+  });
+  EXPECT_EQ(3, driver.DialogsShown() - 1);
+  EXPECT_EQ(-1, Record(2).GetTypeInfo().fieldNo);  // the copies only
+}
+
+TEST_F(Batch, TheRightButtonOnAMarkedTypeKeepsTheOtherMarksAndSpaceOpensTheSelectionToo) {
+  AddRecords(6);
+  ChooseTypeWhenAsked(4);  // ST
+  Run([&](afx::DialogSession& s) {
+    s.ClickCell(IDC_SHEET, 0, 1);
+    s.CtrlClickCell(IDC_SHEET, 2, 1);
+    s.CtrlClickCell(IDC_SHEET, 4, 1);
+    s.RightClickCell(IDC_SHEET, 2, 6);
+    EXPECT_EQ((Rows{0, 2, 4}), Marked(s));
+    EXPECT_EQ(std::make_pair(2, 6), s.CurrentCell(IDC_SHEET));
+    for (int row : {0, 2, 4})
+      EXPECT_EQ(CString(u8"共通-構造図"), s.CellText(IDC_SHEET, row, 6));
+    EXPECT_EQ(CString(""), s.CellText(IDC_SHEET, 1, 6));
+    // On an unmarked row the right button marks it alone, as a click would.
+    ChooseTypeWhenAsked(2);  // PF
+    s.RightClickCell(IDC_SHEET, 5, 6);
+    EXPECT_EQ(Rows{5}, Marked(s));
+    EXPECT_EQ(CString(u8"共通-縦断図"), s.CellText(IDC_SHEET, 5, 6));
+    EXPECT_EQ(CString(u8"共通-構造図"), s.CellText(IDC_SHEET, 4, 6));
+    // Elsewhere the right button opens nothing.
+    s.RightClickCell(IDC_SHEET, 1, 5);
+    EXPECT_EQ(3, driver.DialogsShown());
+    // Space on the type cell opens it; on another cell it does not.
+    ChooseTypeWhenAsked(0);  // LC
+    s.ClickCell(IDC_SHEET, 1, 5);
+    s.PressKey(IDC_SHEET, VK_SPACE);
+    EXPECT_EQ(3, driver.DialogsShown());
+    s.PressKey(IDC_SHEET, VK_RIGHT);
+    s.PressKey(IDC_SHEET, VK_SPACE);
+    EXPECT_EQ(4, driver.DialogsShown());
+    EXPECT_EQ(CString(u8"共通-位置図"), s.CellText(IDC_SHEET, 1, 6));
+    EXPECT_EQ(Rows{1}, Marked(s));
+    s.Cancel();
+  });
+}
+
+TEST_F(Batch, SelectAllMarksEveryRow) {
+  AddRecords(7);
+  Run([&](afx::DialogSession& s) {
+    s.ClickCell(IDC_SHEET, 3, 2);
+    s.Click(IDC_SELECT_ALL);
+    EXPECT_EQ(7, s.MarkCount(IDC_SHEET));
+    s.FocusOn(IDC_SHEET);
+    s.TypeIntoCell(IDC_SHEET, "M");
+    for (int row = 0; row < 7; ++row)
+      EXPECT_EQ(CString("M"), s.CellText(IDC_SHEET, row, 2));
+    s.Cancel();
+  });
+}
+
+TEST_F(Batch, TheCheckReportsTheFirstProblemMovesTheGridToItAndWritesNothing) {
+  AddRecords(3);
+  Record(2).Name("DWG3.DWG");
+  // A registered file of the folder whose name a row will take: S0ST0050.SFC.
+  CDrawingFile registered = TestRegister::Record("old.SFC");
+  registered.SetTypeInfo({0, 4, "ST"});
+  registered.Page("5");
+  folder.AddFile(registered);
+  ChooseTypeWhenAsked(4);
+  const int result = Run([&](afx::DialogSession& s) {
+    s.ClickCell(IDC_SHEET, 2, 0);
+    s.PressOK();
+    EXPECT_EQ(CString(u8"1行目の図面種類が設定されていません。"), LastMessage());
+    EXPECT_EQ(std::make_pair(0, 0), s.CurrentCell(IDC_SHEET));
+    EXPECT_EQ((Rows{0}), Marked(s));
+    EXPECT_EQ(IDC_SHEET, s.FocusId());
+    // Every row the same type and fields: rows 1 and 2 collide, whatever their extensions.
+    s.Click(IDC_SELECT_ALL);
+    s.Click(IDC_TYPE_SELECT);
+    s.ClickCell(IDC_SHEET, 2, 4);
+    s.TypeIntoCell(IDC_SHEET, "9");
+    s.PressOK();
+    EXPECT_EQ(CString(u8"1行目と2行目の成果ファイル名が重複しています。"), LastMessage());
+    EXPECT_EQ(std::make_pair(0, 0), s.CurrentCell(IDC_SHEET));
+    EXPECT_EQ((Rows{0, 1}), Marked(s));
+    // Row 2 apart, row 3 on the registered file's name: taken, without regard to extension.
+    s.ClickCell(IDC_SHEET, 1, 4);
+    s.TypeIntoCell(IDC_SHEET, "2");
+    s.ClickCell(IDC_SHEET, 2, 4);
+    s.TypeIntoCell(IDC_SHEET, "5");
+    s.PressOK();
+    EXPECT_EQ(CString(u8"3行目の成果ファイル名は既に使用されています。"), LastMessage());
+    EXPECT_EQ(std::make_pair(2, 0), s.CurrentCell(IDC_SHEET));
+    EXPECT_EQ((Rows{2}), Marked(s));
+    ASSERT_EQ(3u, driver.MessageBoxes().size());
+    for (const auto& box : driver.MessageBoxes()) {
+      EXPECT_EQ(CString(u8"データエラー"), box.caption);
+      EXPECT_EQ(MB_OK | MB_ICONEXCLAMATION, box.type);
+      const auto* owner = dynamic_cast<const CDialog*>(box.owner);
+      ASSERT_NE(nullptr, owner);
+      EXPECT_EQ(IDD_MULTI_SETTING, owner->GetTemplateId());
+    }
+    EXPECT_TRUE(s.IsOpen());
+    s.Cancel();
+  });
+  EXPECT_EQ(IDCANCEL, result);
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(-1, Record(i).GetTypeInfo().fieldNo);
+}
+
+TEST_F(Batch, RegisteredFilesNeverCollideWithTheirOwnNamesAndTakeTheirNewOnes) {
+  // Setting registered files: the rows are copies of the folder's own records.
+  for (int i = 1; i <= 3; ++i) {
+    CString name;
+    name.Format("REG%d.P21", i);
+    CDrawingFile* file = folder.AddFile(TestRegister::Record(name));
+    file->SetTypeInfo({0, 1, "PL"});
+    CString page;
+    page.Format("%d", i);
+    file->Page(page);
+    records.Append(file);
+  }
+  const int result = Run([&](afx::DialogSession& s) {
+    // Rows 1 and 2 swap their numbers: neither takes the other's old name.
+    s.ClickCell(IDC_SHEET, 0, 4);
+    s.TypeIntoCell(IDC_SHEET, "2");
+    s.ClickCell(IDC_SHEET, 1, 4);
+    s.TypeIntoCell(IDC_SHEET, "1");
+    s.PressOK();
+  });
+  EXPECT_EQ(IDOK, result);
+  EXPECT_TRUE(driver.MessageBoxes().empty());
+  EXPECT_EQ(CString("S0PL0020.P21"), folder.GetFile(0)->Name(0));
+  EXPECT_EQ(CString("S0PL0010.P21"), folder.GetFile(1)->Name(0));
+  EXPECT_EQ(&folder, folder.GetFile(0)->GetParentFolder());  // the records keep their folder
+}
+
+TEST_F(Batch, OkWritesEveryRowBackOnlyWhenPressedOnTheButton) {
+  AddRecords(2);
+  ChooseTypeWhenAsked(1);
+  const int result = Run([&](afx::DialogSession& s) {
+    s.Click(IDC_SELECT_ALL);
+    s.Click(IDC_TYPE_SELECT);
+    s.ClickCell(IDC_SHEET, 1, 4);
+    s.TypeIntoCell(IDC_SHEET, "2");
+    s.ClickCell(IDC_SHEET, 1, 2);
+    s.TypeIntoCell(IDC_SHEET, "C");
+    s.PressEnter();  // Enter in the grid: no check, nothing written, the dialog stays
+    EXPECT_TRUE(s.IsOpen());
+    EXPECT_EQ(CString("S0??0010.P21"), Record(0).Name(0));
+    EXPECT_TRUE(driver.MessageBoxes().empty());
+    s.PressOK();
+  });
+  EXPECT_EQ(IDOK, result);
+  EXPECT_EQ(CString("S0PL0010.P21"), Record(0).Name(0));
+  EXPECT_EQ(CString("C0PL0020.P21"), Record(1).Name(0));
+  EXPECT_EQ(CString("PL"), Record(1).GetTypeInfo().code);
+}
+
+TEST_F(Batch, TheRegisteredFilesListOpensOverTheDialog) {
+  AddRecords(1);
+  reg.MakeDir("A");
+  Run([&](afx::DialogSession& s) {
+    driver.OnDialog(IDD_DRAWING_FILES, [](afx::DialogSession& list) {
+      EXPECT_EQ(CString(u8"登録済みファイル一覧"), list.Caption());
+      list.Cancel();
+    });
+    s.Click(IDC_REGISTERED_LIST);
+    EXPECT_TRUE(s.IsOpen());
+  });
+  EXPECT_EQ(2, driver.DialogsShown());
+}
+
+TEST_F(Batch, RecordsGivenLaterReplaceTheRowsAndPutTheCursorOnTheFirstCell) {
+  AddRecords(4);
+  TVector<CDrawingFile*> other;
+  CDrawingFile extra = TestRegister::Record("EXTRA.P21");
+  other.Append(&extra);
+  CMultiSettingSheet* sheet = nullptr;
+  Run([&](afx::DialogSession& s) {
+    // The dialog's control is the sheet that took it over.
+    sheet = dynamic_cast<CMultiSettingSheet*>(s.Dialog().GetDlgItem(IDC_SHEET));
+    ASSERT_NE(nullptr, sheet);
+    s.ClickCell(IDC_SHEET, 3, 4);
+    sheet->SetRecords(&other);
+    EXPECT_EQ(1, s.RowCount(IDC_SHEET));
+    EXPECT_EQ(std::make_pair(0, 0), s.CurrentCell(IDC_SHEET));
+    EXPECT_EQ(CString("EXTRA.P21"), s.CellText(IDC_SHEET, 0, 1));
+    sheet->SetRecords(nullptr);
+    EXPECT_EQ(0, s.RowCount(IDC_SHEET));
+    s.Cancel();
+  });
+}
+
+}  // namespace
