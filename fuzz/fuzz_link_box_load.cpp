@@ -4,7 +4,6 @@
 // once more, the same bytes). A parsed document never takes more of the heap than its
 // HeldBytes, the bound a link box's read is charged with, as the sanitizer's hooks count the
 // heap's bytes.
-#include <sanitizer/allocator_interface.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -18,37 +17,20 @@
 #include <string>
 
 #include "framework/CMemFile.h"
+#include "fuzz/HeapCount.h"
 #include "hostlibs/xmlfile/CXmlFileDoc.h"
 #include "templates/TovoLinkBox.h"
 #include "tests/templates/LinkBoxFields.h"
 
 namespace {
 
-// The heap's bytes in use while counting, from where counting began, and the most.
-bool counting = false;
-long long in_use = 0;
-long long peak = 0;
-
-void OnMalloc(const volatile void*, size_t size) {
-  if (!counting) return;
-  in_use += static_cast<long long>(size);
-  if (in_use > peak) peak = in_use;
-}
-
-void OnFree(const volatile void* p) {
-  if (counting && p) {
-    in_use -= static_cast<long long>(__sanitizer_get_allocated_size(const_cast<const void*>(p)));
-  }
-}
-
 void ExpectParseWithinHeldBytes(const std::string& text) {
   CMemFile file(text.data(), text.size());
   CXmlFileDoc doc;
-  in_use = peak = 0;
-  counting = true;
+  heap::Start();
   const int parsed = doc.SetFile(file);
-  counting = false;
-  if (parsed && static_cast<size_t>(peak) > doc.HeldBytes()) __builtin_trap();
+  heap::Stop();
+  if (parsed && static_cast<size_t>(heap::peak) > doc.HeldBytes()) __builtin_trap();
 }
 
 // The folder the boxes are read from and saved to, made once for the run.
@@ -111,7 +93,7 @@ void Exercise(TovoLinkBox& box) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  __sanitizer_install_malloc_and_free_hooks(OnMalloc, OnFree);
+  heap::InstallHooks();
   std::string pattern = (std::filesystem::temp_directory_path() / "fuzz-link-box-XXXXXX").string();
   if (!mkdtemp(pattern.data())) __builtin_trap();
   folder = pattern;

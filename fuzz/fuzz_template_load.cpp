@@ -5,7 +5,6 @@
 // needs for itself rather than 64 MiB; what a load keeps is never more than its budget was
 // charged. The heap's bytes are counted through the sanitizer's hooks, so an object or text
 // the budget does not charge shows.
-#include <sanitizer/allocator_interface.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -14,27 +13,11 @@
 
 #include "framework/CArchive.h"
 #include "framework/CMemFile.h"
+#include "fuzz/HeapCount.h"
 #include "templates/LoadBudget.h"
 #include "templates/TovoTemplate.h"
 
 namespace {
-
-// The heap's bytes in use while counting, from where counting began, and the most.
-bool counting = false;
-long long in_use = 0;
-long long peak = 0;
-
-void OnMalloc(const volatile void*, size_t size) {
-  if (!counting) return;
-  in_use += static_cast<long long>(size);
-  if (in_use > peak) peak = in_use;
-}
-
-void OnFree(const volatile void* p) {
-  if (counting && p) {
-    in_use -= static_cast<long long>(__sanitizer_get_allocated_size(const_cast<const void*>(p)));
-  }
-}
 
 // The archive's own passing needs and a little more: small inputs are held to the bound too.
 constexpr ULONGLONG kFixed = LoadBudget::kArchivePassingFixed + (64 << 10);
@@ -63,8 +46,7 @@ void LoadWithinTheBound(TovoTemplate& t, const void* data, size_t size) {
                                           LoadBudget::kArchivePassingFixed, kFixed);
   int archive_cause = -1;
   bool out_of_memory = false;
-  in_use = peak = 0;
-  counting = true;
+  heap::Start();
   try {
     CArchive ar(&file, CArchive::load);
     t.Load(ar, budget);
@@ -73,9 +55,9 @@ void LoadWithinTheBound(TovoTemplate& t, const void* data, size_t size) {
   } catch (const CMemoryException&) {
     out_of_memory = true;
   }
-  counting = false;
-  if (in_use > static_cast<long long>(budget.Charged())) __builtin_trap();
-  if (static_cast<ULONGLONG>(peak) > whole) __builtin_trap();
+  heap::Stop();
+  if (heap::in_use > static_cast<long long>(budget.Charged())) __builtin_trap();
+  if (static_cast<ULONGLONG>(heap::peak) > whole) __builtin_trap();
   if (archive_cause >= 0) throw CArchiveException(archive_cause);
   if (out_of_memory) throw CMemoryException();
 }
@@ -86,7 +68,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // The converter a UTF-16 text needs is opened once for the thread and kept: opened here, it
   // is not taken for part of the first template that holds such a text.
   afx::FromUtf16(u"\u9053", 1);
-  __sanitizer_install_malloc_and_free_hooks(OnMalloc, OnFree);
+  heap::InstallHooks();
   return 0;
 }
 
