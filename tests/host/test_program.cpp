@@ -11,6 +11,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
+#include <vector>
 
 #include "framework/CFile.h"
 #include "support/Register.h"
@@ -31,6 +33,23 @@ std::string Utf8(const char8_t* text) {
 // A path quoted for the shell.
 std::string Quoted(const std::string& path) {
   return "'" + path + "'";
+}
+
+// Whether out holds text; the output is shown either way it fails.
+::testing::AssertionResult Holds(const std::string& out, const std::string& text) {
+  return (out.find(text) != std::string::npos ? ::testing::AssertionSuccess()
+                                              : ::testing::AssertionFailure())
+         << "\"" << text << "\" in\n"
+         << out;
+}
+
+// Whether the run ended with status and printed every text given.
+::testing::AssertionResult Ran(const ProgramRun& run, int status,
+                               std::initializer_list<std::string> texts = {}) {
+  if (run.status != status) return ::testing::AssertionFailure() << run.status << "\n" << run.out;
+  for (const std::string& text : texts)
+    if (auto held = Holds(run.out, text); !held) return held;
+  return ::testing::AssertionSuccess();
 }
 
 class Program : public ::testing::Test {
@@ -73,23 +92,16 @@ class Program : public ::testing::Test {
 };
 
 TEST_F(Program, HelpAndVersionAreShownForTheProgramAndEachCommand) {
-  const ProgramRun help = Drawreg("--help");
-  EXPECT_EQ(0, help.status);
-  for (const char* command : {"demo", "tree", "list", "entry", "--root", "--ui"}) {
-    EXPECT_NE(std::string::npos, help.out.find(command)) << command << "\n" << help.out;
-  }
+  EXPECT_TRUE(Ran(Drawreg("--help"), 0, {"demo", "tree", "list", "entry", "--root", "--ui"}));
   const ProgramRun entry = Drawreg("entry --help");
-  EXPECT_EQ(0, entry.status);
-  EXPECT_NE(std::string::npos, entry.out.find("--page")) << entry.out;
-  EXPECT_NE(std::string::npos, entry.out.find("--catalogue")) << entry.out;
-  EXPECT_EQ(std::string::npos, entry.out.find("--files")) << entry.out;
+  EXPECT_TRUE(Ran(entry, 0, {"--page", "--catalogue"}));
+  EXPECT_FALSE(Holds(entry.out, "--files"));
   const ProgramRun list = Drawreg("list --help");
-  EXPECT_EQ(0, list.status);
-  EXPECT_NE(std::string::npos, list.out.find("--gui")) << list.out;
-  EXPECT_EQ(std::string::npos, list.out.find("--page")) << list.out;
+  EXPECT_TRUE(Ran(list, 0, {"--gui"}));
+  EXPECT_FALSE(Holds(list.out, "--page"));
   const ProgramRun tree = Drawreg("tree --help");
-  EXPECT_NE(std::string::npos, tree.out.find("--files")) << tree.out;
-  EXPECT_EQ(std::string::npos, tree.out.find("--gui")) << tree.out;
+  EXPECT_TRUE(Holds(tree.out, "--files"));
+  EXPECT_FALSE(Holds(tree.out, "--gui"));
   EXPECT_EQ(0, Drawreg("demo --help").status);
   const ProgramRun version = Drawreg("--version");
   EXPECT_EQ(0, version.status);
@@ -99,16 +111,12 @@ TEST_F(Program, HelpAndVersionAreShownForTheProgramAndEachCommand) {
 TEST_F(Program, UnknownOptionsCommandsAndMissingArgumentsAreUsageErrors) {
   reg.MakeFile("a.dwg");
   const std::string a = reg.dir.path() + "/a.dwg";
-  EXPECT_EQ(2, Drawreg("").status);
-  EXPECT_EQ(2, Drawreg("frobnicate").status);
-  EXPECT_EQ(2, Drawreg("list").status);
-  EXPECT_EQ(2, Drawreg("entry " + a).status);  // no --to
-  EXPECT_EQ(2, Drawreg("--ui gtk tree --root " + root).status);
-  EXPECT_EQ(2, Drawreg("tree --root").status);
+  for (const std::string& args :
+       std::vector<std::string>{"", "frobnicate", "list", "entry " + a /* no --to */,
+                                "--ui gtk tree --root " + root, "tree --root"})
+    EXPECT_EQ(2, Drawreg(args).status) << args;
   // A mistyped option is never taken for an option's value or a file to register.
-  const ProgramRun typo = Entry(a, "--pgae 5");
-  EXPECT_EQ(2, typo.status);
-  EXPECT_NE(std::string::npos, typo.out.find("--pgae")) << typo.out;
+  EXPECT_TRUE(Ran(Entry(a, "--pgae 5"), 2, {"--pgae"}));
   EXPECT_FALSE(Registered());
 }
 
@@ -121,33 +129,24 @@ TEST_F(Program, FieldValuesTheRecordWouldRefuseOrChangeAreUsageErrors) {
       {"--ref AB", "--ref"},     {"--ref a", "--ref"},    {"--life x", "--life"},
       {"--rev ''", "--rev"},     {"--type XX", "--type"}, {"--wait soon", "--wait"},
       {"--wait -1", "--wait"},   {"--wait nan", "--wait"}};
-  for (const auto& [option, name] : refused) {
-    const ProgramRun run = Entry(a, option);
-    EXPECT_EQ(2, run.status) << option << "\n" << run.out;
-    EXPECT_NE(std::string::npos, run.out.find(name)) << option << "\n" << run.out;
-  }
-  EXPECT_NE(std::string::npos, Entry(a, "--type XX").out.find("PL")) << "the codes known";
+  for (const auto& [option, name] : refused)
+    EXPECT_TRUE(Ran(Entry(a, option), 2, {name})) << option;
+  EXPECT_TRUE(Holds(Entry(a, "--type XX").out, "PL")) << "the codes known";
   EXPECT_FALSE(Registered());
   // A drawing number is kept with three digits: 07 is drawing number 007.
-  const ProgramRun padded = Entry(a, "--life D --ref 1 --type PL --page 07 --rev B");
-  EXPECT_EQ(0, padded.status) << padded.out;
-  EXPECT_NE(std::string::npos, Drawreg("list " + Quoted(folder)).out.find("D1PL007B.dwg"));
+  EXPECT_TRUE(Ran(Entry(a, "--life D --ref 1 --type PL --page 07 --rev B"), 0));
+  EXPECT_TRUE(Holds(Drawreg("list " + Quoted(folder)).out, "D1PL007B.dwg"));
 }
 
 TEST_F(Program, UnusableRootsAndAMissingDisplayAreUsageErrors) {
   reg.MakeFile("file");
-  const ProgramRun file = Drawreg("tree --root " + Quoted(reg.dir.path() + "/file"));
-  EXPECT_EQ(2, file.status) << file.out;
-  EXPECT_NE(std::string::npos, file.out.find("--root")) << file.out;
+  EXPECT_TRUE(Ran(Drawreg("tree --root " + Quoted(reg.dir.path() + "/file")), 2, {"--root"}));
   EXPECT_EQ(2, Drawreg("tree --root " + Quoted(reg.dir.path() + "/none")).status);
-  const ProgramRun env = Drawreg("tree", "DRAWREG_ROOT=" + Quoted(reg.dir.path() + "/none"));
-  EXPECT_EQ(2, env.status);
-  EXPECT_NE(std::string::npos, env.out.find("DRAWREG_ROOT")) << env.out;
+  EXPECT_TRUE(Ran(Drawreg("tree", "DRAWREG_ROOT=" + Quoted(reg.dir.path() + "/none")), 2,
+                  {"DRAWREG_ROOT"}));
   EXPECT_EQ(2, Drawreg("tree").status);  // no root anywhere
   EXPECT_EQ(0, Drawreg("tree --root " + Quoted(root)).status);
-  const ProgramRun qt = Drawreg("--ui qt tree --root " + Quoted(root));
-  EXPECT_EQ(2, qt.status);
-  EXPECT_NE(std::string::npos, qt.out.find("display")) << qt.out;
+  EXPECT_TRUE(Ran(Drawreg("--ui qt tree --root " + Quoted(root)), 2, {"display"}));
   EXPECT_EQ(2, Drawreg("list --gui " + Quoted(folder)).status);
 }
 
@@ -155,21 +154,16 @@ TEST_F(Program, ConfigAndCatalogueFilesAreReadOnlyWhenRegular) {
   reg.MakeDir("config/drawreg");
   const std::string config = "XDG_CONFIG_HOME=" + Quoted(reg.dir.path() + "/config");
   reg.MakeFile("config/drawreg/config", "# the register\nroot = " + root + "\n");
-  const ProgramRun configured = Drawreg("tree", config);
-  EXPECT_EQ(0, configured.status) << configured.out;
-  EXPECT_NE(std::string::npos, configured.out.find("  F/")) << configured.out;
+  EXPECT_TRUE(Ran(Drawreg("tree", config), 0, {"  F/"}));
   // FIFOs in their place are refused at once, never waited on (a hang would end with 124).
   std::filesystem::remove(reg.dir.path() + "/config/drawreg/config");
   ASSERT_EQ(0, mkfifo((reg.dir.path() + "/config/drawreg/config").c_str(), 0600));
-  const ProgramRun fifo_config = Drawreg("tree", config);
-  EXPECT_EQ(2, fifo_config.status) << fifo_config.out;
-  EXPECT_NE(std::string::npos, fifo_config.out.find("not a regular file")) << fifo_config.out;
+  EXPECT_TRUE(Ran(Drawreg("tree", config), 2, {"not a regular file"}));
   ASSERT_EQ(0, mkfifo((reg.dir.path() + "/catalogue").c_str(), 0600));
   reg.MakeFile("a.dwg");
-  const ProgramRun fifo_catalogue =
-      Entry(reg.dir.path() + "/a.dwg", "--catalogue " + Quoted(reg.dir.path() + "/catalogue"));
-  EXPECT_EQ(2, fifo_catalogue.status) << fifo_catalogue.out;
-  EXPECT_NE(std::string::npos, fifo_catalogue.out.find("--catalogue")) << fifo_catalogue.out;
+  EXPECT_TRUE(
+      Ran(Entry(reg.dir.path() + "/a.dwg", "--catalogue " + Quoted(reg.dir.path() + "/catalogue")),
+          2, {"--catalogue"}));
 }
 
 TEST_F(Program, NamesCodePage932CannotHoldExactlyAreRefused) {
@@ -177,16 +171,12 @@ TEST_F(Program, NamesCodePage932CannotHoldExactlyAreRefused) {
   for (const char8_t* name : {u8"müller.dwg", u8"図面😀.dwg", u8"〜.dwg"}) {
     const std::string path = reg.dir.path() + "/" + Utf8(name);
     WriteBytes(CString(path), "drawing");  // the bytes of the UTF-8 name
-    const ProgramRun run = Entry(path, "--yes");
-    EXPECT_EQ(2, run.status) << run.out;
-    EXPECT_NE(std::string::npos, run.out.find("FILE")) << run.out;
-    EXPECT_NE(std::string::npos, run.out.find("code page 932")) << run.out;
+    EXPECT_TRUE(Ran(Entry(path, "--yes"), 2, {"FILE", "code page 932"}));
   }
   reg.MakeFile("a.dwg");
-  const ProgramRun to = Drawreg("entry " + Quoted(reg.dir.path() + "/a.dwg") + " --root " +
-                                Quoted(root) + " --to " + Quoted(root + Utf8(u8"/図面😀")));
-  EXPECT_EQ(2, to.status) << to.out;
-  EXPECT_NE(std::string::npos, to.out.find("--to")) << to.out;
+  EXPECT_TRUE(Ran(Drawreg("entry " + Quoted(reg.dir.path() + "/a.dwg") + " --root " + Quoted(root) +
+                          " --to " + Quoted(root + Utf8(u8"/図面😀"))),
+                  2, {"--to"}));
   EXPECT_EQ(2, Drawreg("tree --root " + Quoted(reg.dir.path() + Utf8(u8"/ü"))).status);
   EXPECT_FALSE(Registered());
   size_t entries = 0;
@@ -198,19 +188,16 @@ TEST_F(Program, NamesCodePage932CannotHoldExactlyAreRefused) {
 TEST_F(Program, ControlCharactersInNamesAreShownEscaped) {
   reg.MakeDir("root/esc\x1b[2J");
   const ProgramRun tree = Drawreg("tree --root " + Quoted(root));
-  EXPECT_EQ(0, tree.status) << tree.out;
-  EXPECT_NE(std::string::npos, tree.out.find("esc\\x1b[2J/")) << tree.out;
+  EXPECT_TRUE(Ran(tree, 0, {"esc\\x1b[2J/"}));
   // A record another program wrote, whose file is there.
   reg.MakeFile("root/F/red\x1b[31m\ax.dwg");
-  CDrawingFile record;
-  record.Name("red\x1b[31m\ax.dwg");
-  WriteBytes(CString(folder + "/FOLDERINF.$$$"), record.ToString().Bytes() + "\r\n");
+  WriteBytes(CString(folder + "/FOLDERINF.$$$"),
+             TestRegister::Record("red\x1b[31m\ax.dwg").ToString().Bytes() + "\r\n");
   const ProgramRun list = Drawreg("list " + Quoted(folder));
-  EXPECT_EQ(0, list.status) << list.out;
-  EXPECT_NE(std::string::npos, list.out.find("red\\x1b[31m\\x07x.dwg ")) << list.out;
+  EXPECT_TRUE(Ran(list, 0, {"red\\x1b[31m\\x07x.dwg "}));
   reg.MakeFile("tab\there\r.dwg");
   const ProgramRun entry = Entry(reg.dir.path() + "/tab\there\r.dwg", "--yes");
-  EXPECT_NE(std::string::npos, entry.out.find("tab\\there\\r.dwg")) << entry.out;
+  EXPECT_TRUE(Holds(entry.out, "tab\\there\\r.dwg"));
   for (const ProgramRun* run : {&tree, &list, &entry}) {
     EXPECT_EQ(std::string::npos, run->out.find_first_of("\x1b\a\r\t")) << run->out;
   }
@@ -219,22 +206,16 @@ TEST_F(Program, ControlCharactersInNamesAreShownEscaped) {
 TEST_F(Program, FailuresNameTheFileTheCauseAndTheSystemsReason) {
   reg.MakeFile("big.dwg", std::string(256 * 1024, 'b'));
   // Past a file size limit the copy fails with a write error instead of killing the program.
-  const ProgramRun limited = Drawreg("entry " + Quoted(reg.dir.path() + "/big.dwg") + " --root " +
-                                         Quoted(root) + " --to " + Quoted(folder) + " --type PL",
-                                     "", "ulimit -f 16;");
-  EXPECT_EQ(1, limited.status) << limited.out;
-  EXPECT_NE(std::string::npos,
-            limited.out.find(folder + "/big.dwg: write error: " + std::strerror(EFBIG)))
-      << limited.out;
+  EXPECT_TRUE(Ran(Drawreg("entry " + Quoted(reg.dir.path() + "/big.dwg") + " --root " +
+                              Quoted(root) + " --to " + Quoted(folder) + " --type PL",
+                          "", "ulimit -f 16;"),
+                  1, {folder + "/big.dwg: write error: " + std::strerror(EFBIG)}));
   // Lines the information file holds that are no record are named with the file.
   reg.MakeFile("a.dwg");
   ASSERT_EQ(0, Entry(reg.dir.path() + "/a.dwg", "--life D --type PL --page 2").status);
   std::ofstream(folder + "/FOLDERINF.$$$", std::ios::app) << "no record\r\n";
-  const ProgramRun list = Drawreg("list " + Quoted(folder));
-  EXPECT_EQ(0, list.status) << list.out;
-  EXPECT_NE(std::string::npos, list.out.find(folder + "/FOLDERINF.$$$: line 2 could not be read"))
-      << list.out;
-  EXPECT_NE(std::string::npos, list.out.find("D0PL0020.dwg")) << list.out;
+  EXPECT_TRUE(Ran(Drawreg("list " + Quoted(folder)), 0,
+                  {folder + "/FOLDERINF.$$$: line 2 could not be read", "D0PL0020.dwg"}));
 }
 
 // Holds the folder's edit lock in a child process for the given time, as another user
@@ -268,18 +249,14 @@ TEST_F(Program, ListAndTreeWaitForALockedFolder) {
   const auto start = std::chrono::steady_clock::now();
   const ProgramRun waited = Drawreg("list " + Quoted(folder) + " --wait 15");
   EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
-  EXPECT_EQ(0, waited.status) << waited.out;
-  EXPECT_NE(std::string::npos, waited.out.find("D0PL001A.dwg")) << waited.out;
+  EXPECT_TRUE(Ran(waited, 0, {"D0PL001A.dwg"}));
   waitpid(holder, nullptr, 0);
 
   holder = HoldLock(info, 5000);
   ASSERT_GT(holder, 0);
-  const ProgramRun list = Drawreg("list " + Quoted(folder) + " --wait 0.3");
-  EXPECT_EQ(1, list.status) << list.out;
-  EXPECT_NE(std::string::npos, list.out.find("locked")) << list.out;
-  const ProgramRun tree = Drawreg("tree --files --root " + Quoted(root) + " --wait 0.3");
-  EXPECT_EQ(1, tree.status) << tree.out;
-  EXPECT_NE(std::string::npos, tree.out.find(Utf8(u8"(編集中)"))) << tree.out;
+  EXPECT_TRUE(Ran(Drawreg("list " + Quoted(folder) + " --wait 0.3"), 1, {"locked"}));
+  EXPECT_TRUE(
+      Ran(Drawreg("tree --files --root " + Quoted(root) + " --wait 0.3"), 1, {Utf8(u8"(編集中)")}));
   kill(holder, SIGTERM);
   waitpid(holder, nullptr, 0);
 }
@@ -289,20 +266,17 @@ TEST_F(Program, EntryThenListShowsTheRegisteredFile) {
   reg.MakeDir("src");
   reg.MakeFile("src/plan.dwg", std::string(1536, 'x'));
   folder = root + "/" + Utf8(u8"平面図");
-  const ProgramRun entry =
-      Entry(reg.dir.path() + "/src/plan.dwg", "--life D --type PF --page 7 --rev A");
-  EXPECT_EQ(0, entry.status) << entry.out;
+  EXPECT_TRUE(
+      Ran(Entry(reg.dir.path() + "/src/plan.dwg", "--life D --type PF --page 7 --rev A"), 0));
   const ProgramRun list = Drawreg("list " + Quoted(folder));
   EXPECT_EQ(0, list.status) << list.out;
   const size_t row = list.out.find("\nplan.dwg ");
   ASSERT_NE(std::string::npos, row) << list.out;
   const std::string line = list.out.substr(row + 1, list.out.find('\n', row + 1) - row - 1);
-  EXPECT_NE(std::string::npos, line.find(" D0PF007A.dwg ")) << line;
-  EXPECT_NE(std::string::npos, line.find(" 1.50 KB ")) << line;
+  EXPECT_TRUE(Holds(line, " D0PF007A.dwg "));
+  EXPECT_TRUE(Holds(line, " 1.50 KB "));
   // Refusals print the message box they answered and end with 1.
-  const ProgramRun again = Entry(reg.dir.path() + "/src/plan.dwg");
-  EXPECT_EQ(1, again.status);
-  EXPECT_NE(std::string::npos, again.out.find(Utf8(u8"[ファイルの上書き確認]"))) << again.out;
+  EXPECT_TRUE(Ran(Entry(reg.dir.path() + "/src/plan.dwg"), 1, {Utf8(u8"[ファイルの上書き確認]")}));
   EXPECT_EQ(1, Drawreg("list --root " + Quoted(root) + " " + reg.dir.path() + "/src").status);
 }
 

@@ -54,15 +54,13 @@ TEST(DrawingFileSetters, AcceptOnlyTheNamingRuleAndKeepTheFieldOtherwise) {
     EXPECT_EQ(0, f.Page(bad)) << bad;
   }
   EXPECT_EQ(CString("001"), f.Page());
-  EXPECT_EQ(1, f.Page("5"));
-  EXPECT_EQ(CString("005"), f.Page());
-  EXPECT_EQ(1, f.Page("042"));
-  EXPECT_EQ(CString("042"), f.Page());
-  EXPECT_EQ(1, f.Page("999"));
-  EXPECT_EQ(CString("999"), f.Page());
+  for (const auto& [typed, kept] : {std::pair("5", "005"), {"042", "042"}, {"999", "999"}}) {
+    EXPECT_EQ(1, f.Page(typed));
+    EXPECT_EQ(CString(kept), f.Page());
+  }
 }
 
-TEST(DrawingFileName, ComposesTheDeliverableNameFromTheFields) {
+TEST(DrawingFileName, ComposesTheDeliverableNameFromTheFieldsAsTheyStand) {
   CDrawingFile f;
   EXPECT_EQ(CString("S0??0010"), f.Name(0));
   f.Name("A.P21");
@@ -76,10 +74,7 @@ TEST(DrawingFileName, ComposesTheDeliverableNameFromTheFields) {
   f.SetTypeInfo({0, 0, ""});
   EXPECT_EQ(CString("S00010.dwg"), f.Name(0));
   EXPECT_EQ(CString("DZPF0423.P21"), TypedRecord().Name(0));
-}
-
-TEST(DrawingFileName, ShowsEmptyFieldsAsQuestionMarksAndParsedFieldsAsTheyStand) {
-  CDrawingFile f;
+  // Empty fields show as question marks, parsed fields as they stand.
   ASSERT_EQ(1, f.Parse("x.sfc\t\t\t1\t1\tLC\t\t\t"));
   EXPECT_EQ(CString("??LC????.sfc"), f.Name(0));
   ASSERT_EQ(1, f.Parse("x\tsurvey\t12\t1\t1\tLONG\t7\tr\t"));
@@ -108,22 +103,18 @@ TEST(DrawingFileCopy, CopiesEveryFieldButNeverTheParentLink) {
   ExpectSameFields(a, b);
 }
 
-TEST(DrawingFileLine, WritesEightFieldsEachClosedByATab) {
+TEST(DrawingFileLine, WritesEightFieldsEachClosedByATabAndParsesThemBack) {
   EXPECT_EQ(CString("\tS\t0\t-1\t-1\t\t001\t0\t"), CDrawingFile().ToString());
   const std::string line = TypedRecord().ToString().Bytes();
   EXPECT_EQ("\x95\x5C.P21\tD\tZ\t0\t2\tPF\t042\t3\t", line);
   CDrawingFile extremes = TypedRecord();
   extremes.SetTypeInfo({-2147483647 - 1, 2147483647, ""});
   EXPECT_EQ("\x95\x5C.P21\tD\tZ\t-2147483648\t2147483647\t\t042\t3\t", extremes.ToString().Bytes());
-}
-
-TEST(DrawingFileLine, ParsesBackEveryFieldButTheParentLink) {
+  // Parsed back: every field but the parent link.
   CDrawingFolder folder;
-  CDrawingFile original = TypedRecord();
-  original.SetTypeInfo({-7, 2147483647, "PF"});
   CDrawingFile& read = *folder.AddFile(CDrawingFile());
-  ASSERT_EQ(1, read.Parse(original.ToString()));
-  ExpectSameFields(original, read);
+  ASSERT_EQ(1, read.Parse(extremes.ToString()));
+  ExpectSameFields(extremes, read);
   EXPECT_EQ(&folder, read.GetParentFolder());
   EXPECT_EQ(CString(u8"表.P21"), read.Name(1));
 }

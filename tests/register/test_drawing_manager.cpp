@@ -18,7 +18,6 @@ struct ManagerFixture : ::testing::Test {
 };
 
 TEST_F(ManagerFixture, LoadsTheTreeOfFoldersOnly) {
-  EXPECT_EQ(&reg.env, manager.GetEnvObj());
   EXPECT_EQ(reg.dir.Path(), CDrawingManager::GetRootPath(reg.env));
   ASSERT_EQ(1, manager.LoadFolders());
   ASSERT_EQ(2, manager.GetFolderCount());

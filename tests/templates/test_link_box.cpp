@@ -226,7 +226,7 @@ std::string ManyLinks(int n) {
   return links;
 }
 
-TEST(TovoLinkBoxFile, MissingNumbersCountOnAndGivenNumbersStay) {
+TEST(TovoLinkBoxFile, MissingNumbersCountOnGivenNumbersStayAndNoVersionAboveOneLoads) {
   TempDir dir;
   const CString path = dir.File("box.xml");
   const struct {
@@ -244,11 +244,7 @@ TEST(TovoLinkBoxFile, MissingNumbersCountOnAndGivenNumbersStay) {
     ASSERT_EQ(1, box->Load(path)) << c.links;
     EXPECT_EQ(c.expected, NumbersOf(*box)) << c.links;
   }
-}
-
-TEST(TovoLinkBoxFile, VersionAboveOneIsRefused) {
-  TempDir dir;
-  const CString path = dir.File("box.xml");
+  // A version above 1 is refused.
   for (const char* accepted : {"1.00", "1.0", "0.FF", "101.0"}) {
     WriteBytes(path, BoxFile(accepted, LinkElement("")));
     EXPECT_EQ(1, NewBox()->Load(path)) << accepted;
@@ -343,7 +339,7 @@ TEST(TovoLinkBoxFile, DamagedOrHostileFilesLoadNothing) {
   EXPECT_EQ(0, NewBox()->Load(dir.File("absent.xml")));
 }
 
-TEST(TovoLinkBoxFile, AnOverlongValueAnywhereInALargeFileLoadsNothing) {
+TEST(TovoLinkBoxFile, AnOverlongValueAnywhereInALargeFileLoadsNothingAndLoadedLinksAreOwned) {
   TempDir dir;
   const CString path = dir.File("box.xml");
   const std::string links = ManyLinks(2000);
@@ -365,20 +361,11 @@ TEST(TovoLinkBoxFile, AnOverlongValueAnywhereInALargeFileLoadsNothing) {
   ASSERT_EQ(1, box->Load(path));
   EXPECT_EQ(4001, box->GetLinkCnt());
   EXPECT_EQ(CString(longest.c_str()), box->GetLink(2000)->GetAddText());
-}
-
-TEST(TovoLinkBoxFile, LoadedLinksAreTheBoxsOwnAndCopiesOutliveIt) {
-  TempDir dir;
-  const CString path = dir.File("box.xml");
-  const std::string links = ManyLinks(4000);
-  WriteBytes(path, BoxFile("1.00", links));
-  auto box = NewBox();
-  ASSERT_EQ(1, box->Load(path));
+  // Loaded links are the box's own: a copy outlives the box and its loading again.
   std::unique_ptr<TovoLinkBox> copy(box->Copy());
   ASSERT_EQ(1, box->Load(path));  // the first load's links are gone
   box.reset();
-  EXPECT_EQ(4000, copy->GetLinkCnt());  // copies are links of their own
-
+  EXPECT_EQ(4001, copy->GetLinkCnt());
   WriteBytes(path, BoxFile("1.00", links + LinkElement("", "Name")));
   EXPECT_EQ(0, NewBox()->Load(path));  // the links read before the bad one are freed
 }
