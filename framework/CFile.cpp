@@ -14,7 +14,10 @@ namespace {
 
 int OpenMode(UINT flags) {
   // O_NONBLOCK: a FIFO or device is refused below instead of waited on.
-  int mode = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+  int mode = O_CLOEXEC | O_NONBLOCK;
+  // A link is followed only to read, and only where asked.
+  const bool writes = flags & (CFile::modeWrite | CFile::modeReadWrite | CFile::modeCreate);
+  if (!(flags & CFile::modeFollowLink) || writes) mode |= O_NOFOLLOW;
   if (flags & CFile::modeReadWrite) {
     mode |= O_RDWR;
   } else if (flags & CFile::modeWrite) {

@@ -33,6 +33,10 @@ class CFile {
     // Our own: refuse a file that has more than one name (a hard link), whose writes would
     // land in a file elsewhere too.
     modeSingleLink = 0x20000,
+    // Our own: follow a symbolic link at the name, for a file the user names through a link
+    // of their own (a configuration or catalogue file), read only. Never for the register's
+    // files. The file it leads to must still be a regular file.
+    modeFollowLink = 0x40000,
   };
   enum SeekPosition { begin = 0, current = 1, end = 2 };
   static constexpr int hFileNull = -1;

@@ -50,7 +50,9 @@ void ReadConfigFile(Paths& paths) {
   const CString path = ToCodePage(name, from + " (the config file's folder)");
   CStdioFile file;
   CFileException error(CFileException::none, 0, path);
-  if (!file.Open(path, CFile::modeRead | CFile::shareDenyNone | CFile::typeText, &error)) {
+  if (!file.Open(path,
+                 CFile::modeRead | CFile::shareDenyNone | CFile::typeText | CFile::modeFollowLink,
+                 &error)) {
     if (error.m_cause == CFileException::fileNotFound) return;
     throw UsageError("config file " + Printable(name) + ": " + OpenFailure(error));
   }

@@ -101,7 +101,7 @@ bool StdDraftFileReader::Fail(const CString& message) {
 bool StdDraftFileReader::ReadBytes(std::string& bytes) {
   CFile file;
   CFileException error(CFileException::none, 0, path_);
-  if (!file.Open(path_, CFile::modeRead | CFile::shareDenyWrite, &error)) {
+  if (!file.Open(path_, CFile::modeRead | CFile::shareDenyWrite | CFile::modeFollowLink, &error)) {
     CString message = "cannot open the catalogue file";
     if (error.m_cause == CFileException::sharingViolation) {
       message += ": another program holds it locked";

@@ -3,6 +3,7 @@
 // presenter.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <set>
@@ -139,13 +140,20 @@ TEST_F(CatalogueFile, RefusesMissingEmptyAndUnreadableFiles) {
   EXPECT_EQ(0, mgr.Load("/dev/zero"));  // a device never ends
   EXPECT_EQ(CString("/dev/zero: cannot open the catalogue file: not a regular file"),
             mgr.GetLastError());
-  ASSERT_EQ(0, mkfifo(dir.File("fifo.txt").GetString(), 0600));  // refused, never waited on
+  // A link of the user's own to a catalogue is followed; a FIFO is refused, never waited on.
+  ASSERT_EQ(0, symlink("/dev/zero", dir.File("zero.txt").GetString()));
+  EXPECT_EQ(0, mgr.Load(dir.File("zero.txt")));
+  EXPECT_EQ(dir.File("zero.txt") + ": cannot open the catalogue file: not a regular file",
+            mgr.GetLastError());
+  ASSERT_EQ(0, mkfifo(dir.File("fifo.txt").GetString(), 0600));
   EXPECT_EQ(0, mgr.Load(dir.File("fifo.txt")));
   EXPECT_EQ(dir.File("fifo.txt") + ": cannot open the catalogue file: not a regular file",
             mgr.GetLastError());
   EXPECT_NE(nullptr, mgr.SrchElm("PL"));
   EXPECT_EQ(1, mgr.Load(Write("ok.txt", "field\t0\tx\ntype\t0\t0\tZZ\ty\n")));
   EXPECT_EQ(CString(""), mgr.GetLastError());
+  ASSERT_EQ(0, symlink(dir.File("ok.txt").GetString(), dir.File("linked.txt").GetString()));
+  EXPECT_EQ(1, mgr.Load(dir.File("linked.txt")));
 }
 
 struct SelectionDialog : ::testing::Test {
