@@ -2,7 +2,7 @@
 // the start number may take in each direction, and the numbers handed out.
 #include <string>
 
-#include "dialogs/BatchFixture.h"
+#include "dialogs/BatchSteps.h"
 #include "dialogs/CMultiSettingSheet.h"
 #include "dialogs/CPageRenNoDialog.h"
 
@@ -10,19 +10,6 @@ namespace {
 
 using namespace drawreg;
 using Numbering = BatchFixture;
-
-// Marks the rows given (Ctrl+click adds each to the first).
-void MarkRows(afx::DialogSession& s, std::initializer_list<int> rows) {
-  bool first = true;
-  for (int row : rows) {
-    if (first) {
-      s.ClickCell(IDC_SHEET, row, 0);
-    } else {
-      s.CtrlClickCell(IDC_SHEET, row, 0);
-    }
-    first = false;
-  }
-}
 
 TEST_F(Numbering, FewerThanTwoOrMoreThan999MarkedRowsAreRefusedWithoutTheDialog) {
   AddRecords(1000);
@@ -48,11 +35,11 @@ TEST_F(Numbering, FewerThanTwoOrMoreThan999MarkedRowsAreRefusedWithoutTheDialog)
     });
     s.Click(IDC_PAGE_REN_NO);
     EXPECT_EQ(2, driver.DialogsShown());
-    EXPECT_EQ(CString("001"), s.CellText(IDC_SHEET, 0, 4));
-    EXPECT_EQ(CString("500"), s.CellText(IDC_SHEET, 499, 4));
-    EXPECT_EQ(CString("001"), s.CellText(IDC_SHEET, 500, 4));  // unmarked: keeps its number
-    EXPECT_EQ(CString("501"), s.CellText(IDC_SHEET, 501, 4));
-    EXPECT_EQ(CString("999"), s.CellText(IDC_SHEET, 999, 4));
+    for (int row = 0; row < 1000; ++row) {  // row 500 is unmarked and keeps its number
+      CString number;
+      number.Format("%03d", row < 500 ? row + 1 : row == 500 ? 1 : row);
+      ASSERT_EQ(number, s.CellText(IDC_SHEET, row, 4)) << row;
+    }
     // Down, only 999.
     driver.OnDialog(IDD_PAGE_REN_NO, [](afx::DialogSession& n) {
       n.Click(IDC_DIRECTION_MINUS);
@@ -67,47 +54,33 @@ TEST_F(Numbering, FewerThanTwoOrMoreThan999MarkedRowsAreRefusedWithoutTheDialog)
   });
 }
 
-TEST_F(Numbering, TheRangeFollowsTheDirectionAndTheStartIsHeldInIt) {
-  AddRecords(8);
-  Run([&](afx::DialogSession& s) {
-    MarkRows(s, {0, 1, 2, 3, 4});
-    driver.OnDialog(IDD_PAGE_REN_NO, [](afx::DialogSession& n) {
-      EXPECT_EQ(CString(u8"図面番号連番設定"), n.Caption());
-      // Always opens going up from 1.
-      EXPECT_EQ(BST_CHECKED, n.Peer<afx::ButtonPeer>(IDC_DIRECTION_PLUS).check);
-      EXPECT_EQ(BST_UNCHECKED, n.Peer<afx::ButtonPeer>(IDC_DIRECTION_MINUS).check);
-      EXPECT_EQ(CString("1"), n.Text(IDC_START_NUMBER));
-      EXPECT_EQ(CString(u8"（1 ～ 995）"), n.Text(IDC_START_RANGE));
-      n.Click(IDC_DIRECTION_MINUS);
-      EXPECT_EQ(CString(u8"（5 ～ 999）"), n.Text(IDC_START_RANGE));
-      EXPECT_EQ(CString("5"), n.Text(IDC_START_NUMBER));
-      n.Type(IDC_START_NUMBER, "998");
-      n.Click(IDC_DIRECTION_PLUS);
-      EXPECT_EQ(CString(u8"（1 ～ 995）"), n.Text(IDC_START_RANGE));
-      EXPECT_EQ(CString("995"), n.Text(IDC_START_NUMBER));
-      n.Cancel();
-    });
-    s.Click(IDC_PAGE_REN_NO);
-    EXPECT_EQ(2, driver.DialogsShown());
-    EXPECT_EQ(CString("001"), s.CellText(IDC_SHEET, 4, 4));  // cancelled: nothing numbered
-    s.Cancel();
-  });
-}
-
-TEST_F(Numbering, MarkedRowsAreNumberedTopToBottomUpOrDown) {
+TEST_F(Numbering, TheRangeFollowsTheDirectionAndMarkedRowsAreNumberedTopToBottomUpOrDown) {
   AddRecords(10);
   Run([&](afx::DialogSession& s) {
     MarkRows(s, {9, 2, 5});
+    driver.OnDialog(IDD_PAGE_REN_NO, [](afx::DialogSession& n) {
+      EXPECT_EQ(CString(u8"図面番号連番設定"), n.Caption());
+      // Always opens going up from 1; the start is held in the direction's range.
+      EXPECT_EQ(BST_CHECKED, n.Peer<afx::ButtonPeer>(IDC_DIRECTION_PLUS).check);
+      EXPECT_EQ(BST_UNCHECKED, n.Peer<afx::ButtonPeer>(IDC_DIRECTION_MINUS).check);
+      EXPECT_EQ(CString("1"), n.Text(IDC_START_NUMBER));
+      EXPECT_EQ(CString(u8"（1 ～ 997）"), n.Text(IDC_START_RANGE));
+      n.Click(IDC_DIRECTION_MINUS);
+      EXPECT_EQ(CString(u8"（3 ～ 999）"), n.Text(IDC_START_RANGE));
+      EXPECT_EQ(CString("3"), n.Text(IDC_START_NUMBER));
+      n.Type(IDC_START_NUMBER, "998");
+      n.Click(IDC_DIRECTION_PLUS);
+      EXPECT_EQ(CString("997"), n.Text(IDC_START_NUMBER));
+      n.Cancel();
+    });
+    s.Click(IDC_PAGE_REN_NO);
+    EXPECT_EQ(CString("001|001|001|001|001|001|001|001|001|001"), Column(s, 4));  // cancelled
     driver.OnDialog(IDD_PAGE_REN_NO, [](afx::DialogSession& n) {
       n.Type(IDC_START_NUMBER, "10");
       n.PressOK();
     });
     s.Click(IDC_PAGE_REN_NO);
-    EXPECT_EQ(CString("010"), s.CellText(IDC_SHEET, 2, 4));
-    EXPECT_EQ(CString("011"), s.CellText(IDC_SHEET, 5, 4));
-    EXPECT_EQ(CString("012"), s.CellText(IDC_SHEET, 9, 4));
-    for (int row : {0, 1, 3, 4, 6, 7, 8})
-      EXPECT_EQ(CString("001"), s.CellText(IDC_SHEET, row, 4)) << row;
+    EXPECT_EQ(CString("001|001|010|001|001|011|001|001|001|012"), Column(s, 4));
     EXPECT_EQ(IDC_SHEET, s.FocusId());  // the keyboard goes back to the grid
     driver.OnDialog(IDD_PAGE_REN_NO, [](afx::DialogSession& n) {
       n.Click(IDC_DIRECTION_MINUS);
@@ -117,9 +90,8 @@ TEST_F(Numbering, MarkedRowsAreNumberedTopToBottomUpOrDown) {
       n.PressOK();
     });
     s.Click(IDC_PAGE_REN_NO);
-    EXPECT_EQ(CString("010"), s.CellText(IDC_SHEET, 2, 4));
-    EXPECT_EQ(CString("009"), s.CellText(IDC_SHEET, 5, 4));
-    EXPECT_EQ(CString("008"), s.CellText(IDC_SHEET, 9, 4));
+    EXPECT_EQ(CString("001|001|010|001|001|009|001|001|001|008"), Column(s, 4));
+    EXPECT_EQ(4, driver.DialogsShown());
     s.Cancel();
   });
   EXPECT_EQ(CString("001"), Record(2).Page());  // cancelled: the records stay
@@ -132,13 +104,9 @@ TEST_F(Numbering, NumbersTheRecordRefusesLeaveTheirRowsAsTheyWere) {
     auto* sheet = dynamic_cast<CMultiSettingSheet*>(s.Dialog().GetDlgItem(IDC_SHEET));
     ASSERT_NE(nullptr, sheet);
     sheet->SetPageRenNo(998, 1);  // 998, 999, then 1000 and 1001 are no numbers
-    EXPECT_EQ(CString("998"), s.CellText(IDC_SHEET, 0, 4));
-    EXPECT_EQ(CString("999"), s.CellText(IDC_SHEET, 1, 4));
-    EXPECT_EQ(CString("001"), s.CellText(IDC_SHEET, 2, 4));
-    EXPECT_EQ(CString("001"), s.CellText(IDC_SHEET, 3, 4));
+    EXPECT_EQ(CString("998|999|001|001"), Column(s, 4));
     sheet->SetPageRenNo(1, -1);  // 1, then 0 and below
-    EXPECT_EQ(CString("001"), s.CellText(IDC_SHEET, 0, 4));
-    EXPECT_EQ(CString("999"), s.CellText(IDC_SHEET, 1, 4));
+    EXPECT_EQ(CString("001|999|001|001"), Column(s, 4));
     s.Cancel();
   });
 }
@@ -157,28 +125,16 @@ TEST(PageRenNoDialog, OpensOnTheCallersDirectionWithTheStartHeldInItsRangeAndWri
     n.Type(IDC_START_NUMBER, "40");
     n.Cancel();
   });
-  CPageRenNoDialog cancelled(5, &start, &step, nullptr);
-  EXPECT_EQ(IDCANCEL, cancelled.DoModal());
-  EXPECT_EQ(1, start);
-  EXPECT_EQ(-1, step);
+  EXPECT_EQ(IDCANCEL, CPageRenNoDialog(5, &start, &step, nullptr).DoModal());
+  EXPECT_EQ(std::make_pair(1, -1), std::make_pair(start, step));
   driver.OnDialog(IDD_PAGE_REN_NO, [](afx::DialogSession& n) {
     n.Type(IDC_START_NUMBER, "40");
     n.Click(IDC_DIRECTION_PLUS);
     n.PressOK();
   });
   start = 2000;
-  CPageRenNoDialog confirmed(5, &start, &step, nullptr);
-  EXPECT_EQ(IDOK, confirmed.DoModal());
-  EXPECT_EQ(40, start);
-  EXPECT_EQ(1, step);
-  int low = 0;
-  int high = 0;
-  CPageRenNoDialog::StartRange(999, true, &low, &high);
-  EXPECT_EQ(1, low);
-  EXPECT_EQ(1, high);
-  CPageRenNoDialog::StartRange(2, false, &low, &high);
-  EXPECT_EQ(2, low);
-  EXPECT_EQ(999, high);
+  EXPECT_EQ(IDOK, CPageRenNoDialog(5, &start, &step, nullptr).DoModal());
+  EXPECT_EQ(std::make_pair(40, 1), std::make_pair(start, step));
 }
 
 }  // namespace
