@@ -2,10 +2,9 @@
 
 #include "dialogs/CMultiSettingSheet.h"
 #include "dialogs/CPageRenNoDialog.h"
+#include "dialogs/ChooseDrawingType.h"
 #include "dialogs/DialogModule.h"
 #include "hostlibs/reslib/CSetInstance.h"
-#include "hostlibs/stddraft/CStdDraftMgr.h"
-#include "hostlibs/stddraft/SelZumenType.h"
 #include "register/CDrawingFile.h"
 
 namespace drawreg {
@@ -22,18 +21,9 @@ void ChooseTypeOfMarkedRows(CMultiSettingSheet& sheet, CStdDraftMgr* draft, CWnd
   sheet.GetEditPos(&row, &col);
   const int count = static_cast<int>(sheet.GetRecCnt());
   if (!rows || row < 0 || row >= count || row >= rows->GetCnt()) return;
-  const DrawingTypeInfo& current = (*rows)[row]->GetTypeInfo();
-  draft->SetCurSel(current.fieldNo, current.no);
-  SelZumenTypeInfo info;
-  info.fieldNo = current.fieldNo;
-  info.no = current.no;
-  info.name.Empty();
-  if (!SelZumenType(draft, dialog, &info)) return;
-  const CStdTreeElm* chosen = draft->GetElm(info.fieldNo, info.no);
   DrawingTypeInfo type;
-  type.fieldNo = info.fieldNo;
-  type.no = info.no;
-  type.code = chosen ? chosen->GetFnameString() : CString();
+  CString name;
+  if (!ChooseDrawingType(draft, dialog, (*rows)[row]->GetTypeInfo(), type, name)) return;
   for (int r = 0; r < count && r < rows->GetCnt(); ++r) {
     if (sheet.GetMark(r)) (*rows)[r]->SetTypeInfo(type);
   }

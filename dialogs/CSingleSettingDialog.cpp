@@ -3,13 +3,13 @@
 #include <cstdlib>
 
 #include "dialogs/CDrawingFilesDialog.h"
+#include "dialogs/ChooseDrawingType.h"
 #include "dialogs/DialogModule.h"
 #include "dialogs/DialogResources.h"
 #include "framework/Decimal.h"
 #include "hostlibs/environ/CEnvironObj.h"
 #include "hostlibs/reslib/CSetInstance.h"
 #include "hostlibs/stddraft/CStdDraftMgr.h"
-#include "hostlibs/stddraft/SelZumenType.h"
 #include "register/CDrawingFolder.h"
 
 using namespace drawreg;
@@ -156,19 +156,11 @@ void CSingleSettingDialog::OnPageLeft() {
 }
 
 void CSingleSettingDialog::OnTypeButton() {
-  const DrawingTypeInfo& type = work_.GetTypeInfo();
-  draft_->SetCurSel(type.fieldNo, type.no);
-  SelZumenTypeInfo info;
-  info.fieldNo = type.fieldNo;
-  info.no = type.no;
-  info.name.Empty();
-  if (!SelZumenType(draft_, this, &info)) return;
   DrawingTypeInfo chosen;
-  chosen.fieldNo = info.fieldNo;
-  chosen.no = info.no;
-  chosen.code = draft_->GetCurElm()->GetFnameString();
+  CString name;
+  if (!ChooseDrawingType(draft_, this, work_.GetTypeInfo(), chosen, name)) return;
   work_.SetTypeInfo(chosen);
-  SetDlgItemText(IDC_TYPE_NAME, info.name);
+  SetDlgItemText(IDC_TYPE_NAME, name);
   RefreshPreview();
 }
 

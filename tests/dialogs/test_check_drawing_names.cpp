@@ -127,7 +127,7 @@ TEST(CheckDrawingNames, ALetterCaseOrExtensionMakesNoOtherNameButADoubleByteChar
   int second = -1;
   EXPECT_EQ(3, CheckDrawingNames(&env, &folder, &rows, &records, &first, &second));
   EXPECT_EQ(0, first);
-  // "ＰＬ" in full-width letters is another name.
+  // The code PL in full-width letters is another name.
   row.SetTypeInfo({0, 1, CString(u8"ＰＬ")});
   folder.GetFile(0)->SetTypeInfo({0, 1, CString(u8"ｐｌ")});
   EXPECT_EQ(0, CheckDrawingNames(&env, &folder, &rows, &records, &first, &second));
