@@ -202,7 +202,7 @@ void RewriteInPlace(CFile& file, std::string_view contents) {
   ::unlink(OsPath(journal).c_str());
 }
 
-JournalOutcome RecoverJournal(CFile& file) {
+JournalOutcome RecoverJournal(CFile& file, ULONGLONG largest) {
   const CString path = file.GetFilePath();
   const CString journal = JournalPath(path);
   const PathLook look = LookAt(journal);
@@ -215,6 +215,9 @@ JournalOutcome RecoverJournal(CFile& file) {
   CFile in;
   CFileException error(CFileException::none, 0, CString());
   if (!in.Open(journal, CFile::modeRead | CFile::shareDenyNone, &error)) throw error;
+  if (in.GetLength() > kHeaderSize + 2 * largest) {
+    throw CFileException(CFileException::invalidFile, EFBIG, journal);
+  }
   const std::string bytes = ReadAll(in.m_hFile, journal);
   in.Close();
   Journal j;

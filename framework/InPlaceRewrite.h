@@ -33,7 +33,10 @@ enum class JournalOutcome {
 };
 
 // Called by the holder of the file's exclusive lock before reading it: finishes or discards a
-// journal left by a killed rewrite. Throws CFileException when it cannot.
-JournalOutcome RecoverJournal(CFile& file);
+// journal left by a killed rewrite. The journal is read whole: one larger than a rewrite of
+// two files of largest bytes can be is no journal of ours and is refused (CFileException,
+// EFBIG) rather than read. Throws CFileException when it cannot recover.
+inline constexpr ULONGLONG kLargestRewrite = 1ULL << 30;
+JournalOutcome RecoverJournal(CFile& file, ULONGLONG largest = kLargestRewrite);
 
 }  // namespace afx

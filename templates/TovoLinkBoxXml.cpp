@@ -78,18 +78,9 @@ ULONGLONG ModifiedTime(const CFile& file) {
 }
 
 // Finishes or undoes a save of the file that was cut short, for the holder of its exclusive
-// lock. Recovering reads the journal whole: a journal larger than a save of a file that a
-// load accepts (old and new contents of at most CXmlFileDoc::kMaxFileSize each) is no save
-// of ours, and is left alone rather than read.
+// lock. A journal larger than a save of a file that a load accepts is no save of ours.
 void RecoverCutShortSave(CFile& file) {
-  const CString journal = afx::JournalPath(file.GetFilePath());
-  std::string os;
-  struct stat st;
-  if (afx::TryToUtf8(journal, os) && ::lstat(os.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-      static_cast<ULONGLONG>(st.st_size) > 2 * CXmlFileDoc::kMaxFileSize + (64 << 10)) {
-    throw CFileException(CFileException::invalidFile, EFBIG, journal);
-  }
-  afx::RecoverJournal(file);
+  afx::RecoverJournal(file, CXmlFileDoc::kMaxFileSize);
 }
 
 // Opens the box's file to read it. A journal beside it is a save that was cut short: a save

@@ -82,6 +82,18 @@ TEST_F(RewriteFixture, APartialJournalIsRemovedAndTheFileKept) {
     EXPECT_EQ(old_text, ReadBytes(path));
     EXPECT_FALSE(Exists(afx::JournalPath(path)));
   }
+  // A journal larger than any rewrite of files of the size asked for is not read at all.
+  WriteBytes(afx::JournalPath(path), journal);
+  {
+    CFile file(path, kHold);
+    try {
+      afx::RecoverJournal(file, 100);
+      ADD_FAILURE() << "an oversized journal was read";
+    } catch (const CFileException& e) {
+      EXPECT_EQ(EFBIG, e.m_lOsError);
+    }
+  }
+  EXPECT_EQ(old_text, ReadBytes(path));
   std::string flipped = journal;  // whole in length, but a byte changed on the way
   flipped[flipped.size() / 2] ^= 1;
   WriteBytes(afx::JournalPath(path), flipped);
