@@ -4,9 +4,11 @@
 #pragma once
 
 #include "framework/CString.h"
+#include "framework/CStringArray.h"
 #include "framework/FileProblem.h"
 #include "register/CDrawingFile.h"
 #include "register/CDrawingFolder.h"
+#include "register/EntryProgress.h"
 
 class CDrawingManagerInfo;
 class CEnvironObj;
@@ -50,6 +52,16 @@ class CDrawingManager {
   // The same, with the name fields preset from info (info.path is the source).
   int EntryFile(const DrawingEntryFileInfo& info, const CString& dst_folder, CStdDraftMgr* draft,
                 CWnd* parent);
+
+  // Registers the files below the selection items (full paths of files and folders inside the
+  // folder srcRoot) at the same places below the register folder dstFolder, making the folders
+  // missing there, after the user set every file's name fields in the multi-folder setting
+  // dialog; 1 registered, 0 refused, cancelled or failed.
+  int EntryFiles(const CString& srcRoot, const CStringArray& items, const CString& dstFolder,
+                 CStdDraftMgr* draft, CWnd* parent);
+
+  // Called while a registration of many files copies them; none by default.
+  void SetEntryProgress(EntryProgressReport report);
 
   // Why the last EntryFile failed, where a file was at fault (the path and the system's
   // reason, for the host to show beside the message box).
