@@ -11,6 +11,7 @@
 #include "host/RegisterSession.h"
 #include "host/RegisterView.h"
 #include "host/Report.h"
+#include "host/Sheet.h"
 #include "host/Text.h"
 #include "host/Ui.h"
 #include "hostlibs/reslib/CSetInstance.h"
@@ -44,6 +45,15 @@ int RunList(const CommandLine& line) {
     CSetInstance guard(drawreg::ResourceModule());
     CDrawingFilesDialog dialog(&reg.env, folder, nullptr);
     dialog.DoModal();
+    return 0;
+  }
+  if (line.csv) {
+    std::string sheet, why;
+    if (!Sheet::Write(*folder, sheet, why)) {
+      Complain(why);
+      return 1;
+    }
+    std::cout << sheet;
     return 0;
   }
   std::cout << FilesTable(reg.env, *folder);
