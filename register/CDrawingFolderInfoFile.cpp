@@ -117,11 +117,12 @@ int CDrawingFolder::ReadInfoFile(const CEnvironObj& env, std::vector<CDrawingFil
   problem_ = {};
   records.clear();
   unread.clear();
-  if (afx::LookAt(InfoFilePath(env)).error == ENOENT) return 1;
   CFile file;
   CFileException error(CFileException::none, 0, CString());
-  if (!file.Open(InfoFilePath(env), kReadFlags, &error))
+  if (!file.Open(InfoFilePath(env), kReadFlags, &error)) {
+    if (error.m_lOsError == ENOENT) return 1;  // nothing registered yet
     return Failed(afx::ProblemOf(error, false));
+  }
   try {
     InfoFileLines::ReadAll(file, [&](int number, std::string_view line, bool overlong) {
       CDrawingFile record;
