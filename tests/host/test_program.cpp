@@ -95,7 +95,8 @@ class Program : public ::testing::Test {
 };
 
 TEST_F(Program, HelpAndVersionAreShownForTheProgramAndEachCommand) {
-  EXPECT_TRUE(Ran(Drawreg("--help"), 0, {"demo", "tree", "list", "entry", "--root", "--ui"}));
+  EXPECT_TRUE(
+      Ran(Drawreg("--help"), 0, {"demo", "tree", "list", "entry", "check", "--root", "--ui"}));
   const ProgramRun entry = Drawreg("entry --help");
   EXPECT_TRUE(Ran(entry, 0, {"--page", "--catalogue"}));
   EXPECT_FALSE(Holds(entry.out, "--files"));
@@ -114,9 +115,10 @@ TEST_F(Program, HelpAndVersionAreShownForTheProgramAndEachCommand) {
 TEST_F(Program, UnknownOptionsCommandsAndMissingArgumentsAreUsageErrors) {
   reg.MakeFile("a.dwg");
   const std::string a = reg.dir.path() + "/a.dwg";
-  for (const std::string& args :
-       std::vector<std::string>{"", "frobnicate", "list", "entry " + a /* no --to */,
-                                "--ui gtk tree --root " + root, "tree --root"})
+  for (const std::string& args : std::vector<std::string>{
+           "", "frobnicate", "list", "entry " + a /* no --to */, "--ui gtk tree --root " + root,
+           "tree --root", "check --json --csv --root " + root,
+           "check --root " + root + " " + reg.dir.path() /* outside */})
     EXPECT_EQ(2, Drawreg(args).status) << args;
   // A mistyped option is never taken for an option's value or a file to register.
   EXPECT_TRUE(Ran(Entry(a, "--pgae 5"), 2, {"--pgae"}));
