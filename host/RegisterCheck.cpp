@@ -35,13 +35,18 @@ std::string LeftoverText(const CString& name) {
   return "";
 }
 
-// The field values of record its own setters refuse, or would store otherwise.
+// The field values of record its own setters refuse, or would store otherwise (a drawing
+// number "7" is kept as "007", and the deliverable name changes with it).
 std::vector<std::string> RefusedFields(const CDrawingFile& record) {
   std::vector<std::string> refused;
   CDrawingFile probe;
   const auto check = [&](const char* what, const CString& value, int accepted,
                          const CString& stored) {
-    if (!accepted || stored != value) refused.push_back(std::string(what) + " " + Quote(value));
+    if (!accepted) refused.push_back(std::string(what) + " " + Quote(value));
+    if (accepted && stored != value) {
+      refused.push_back(std::string(what) + " " + Quote(value) + " (kept as " + Quote(stored) +
+                        ")");
+    }
   };
   int accepted = probe.Life(record.Life());
   check("life cycle", record.Life(), accepted, probe.Life());
