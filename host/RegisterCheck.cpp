@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "framework/FileSystem.h"
+#include "framework/InPlaceRewrite.h"
 #include "host/LockWait.h"
 #include "host/Report.h"
 #include "host/Text.h"
@@ -27,8 +28,8 @@ std::string Quote(const CString& text) {
 // What an interrupted save or copy left, or "" for a name that is none of them.
 std::string LeftoverText(const CString& name) {
   const CString info(kInfoFileName);
-  if (name == info + ".journal") return "the journal of an interrupted save";
-  if (name == info + ".journal.stale") {
+  if (name == afx::JournalPath(info)) return "the journal of an interrupted save";
+  if (name == afx::StaleJournalPath(info)) {
     return "a journal set aside: it did not match the information file";
   }
   if (name.Find(afx::kCopyTempPrefix) == 0) return "a temporary copy an interrupted copy left";
