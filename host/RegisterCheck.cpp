@@ -118,18 +118,22 @@ void RegisterCheck::Add(CheckKind kind, const CString& folder, const CString& fi
   problems_.push_back({kind, folder, file, line, std::move(message)});
 }
 
+// Lists the files of the folder at path; false, with the problem added, when it cannot.
+bool RegisterCheck::ListFiles(const CString& path, Listing& listing) {
+  errno = 0;
+  if (afx::ListDirectory(path, [&](const afx::DirEntry& e) {
+        if (!e.isDirectory) listing.files.emplace(e.name.Bytes(), false);
+      })) {
+    return true;
+  }
+  Add(CheckKind::unreadFolder, path, "", "could not be read: " + SystemReason(errno ? errno : EIO));
+  return false;
+}
+
 void RegisterCheck::CheckRoot() {
   const CString root = env_.GetPath(CEnvironObj::kDrawingRoot);
   Listing listing;
-  errno = 0;
-  if (!afx::ListDirectory(root, [&](const afx::DirEntry& e) {
-        if (!e.isDirectory) listing.files.emplace(e.name.Bytes(), false);
-      })) {
-    Add(CheckKind::unreadFolder, root, "",
-        "could not be read: " + SystemReason(errno ? errno : EIO));
-    return;
-  }
-  CheckUnlisted(root, listing, true);
+  if (ListFiles(root, listing)) CheckUnlisted(root, listing, true);
 }
 
 void RegisterCheck::CheckFolder(CDrawingFolder& folder) {
@@ -139,14 +143,7 @@ void RegisterCheck::CheckFolder(CDrawingFolder& folder) {
   std::vector<int> unread;
   if (!ReadRecords(folder, path, records, unread)) return;
   Listing listing;
-  errno = 0;
-  if (!afx::ListDirectory(path, [&](const afx::DirEntry& e) {
-        if (!e.isDirectory) listing.files.emplace(e.name.Bytes(), false);
-      })) {
-    Add(CheckKind::unreadFolder, path, "",
-        "could not be read: " + SystemReason(errno ? errno : EIO));
-    return;
-  }
+  if (!ListFiles(path, listing)) return;
   for (const int line : unread) {
     Add(CheckKind::unreadLine, path, kInfoFileName,
         "line " + std::to_string(line) + " is no record", line);

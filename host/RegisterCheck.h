@@ -59,6 +59,7 @@ class RegisterCheck {
  private:
   struct Listing;
 
+  bool ListFiles(const CString& path, Listing& listing);
   bool ReadRecords(CDrawingFolder& folder, const CString& path, std::vector<CDrawingFile>& records,
                    std::vector<int>& unread);
   void CheckRecord(const CString& path, const CDrawingFile& record, Listing& listing);
