@@ -9,7 +9,7 @@
 
 namespace host {
 
-enum class Command { demo, tree, list, entry, setting };
+enum class Command { demo, tree, list, entry, setting, check };
 
 struct GlobalOptions {
   std::string root;       // --root, UTF-8; empty when not given
@@ -29,7 +29,7 @@ struct CommandLine {
   bool tree_files = false;           // tree --files
   std::string folder;                // list FOLDER
   bool gui = false;                  // list --gui
-  bool csv = false;                  // list --csv
+  bool csv = false;                  // list, check --csv
   std::vector<std::string> sources;  // entry, setting FILE...
   std::string to;                    // entry --to FOLDER
   FieldOptions fields;               // entry, setting --life ... --rev
@@ -38,7 +38,9 @@ struct CommandLine {
   std::string sheet;                 // entry, setting --sheet FILE
   bool yes = false;                  // entry, setting --yes
   std::string catalogue;             // entry, setting --catalogue FILE
-  double wait_seconds = 10;          // tree, list, entry, setting --wait
+  std::vector<std::string> checked;  // check FOLDER...
+  bool json = false;                 // check --json
+  double wait_seconds = 10;          // tree, list, entry, setting, check --wait
 };
 
 // Parses argv into out. Returns -1 when the command is to run; otherwise the program's exit

@@ -11,5 +11,6 @@ int RunTree(const CommandLine& line);
 int RunDemo(const CommandLine& line);
 int RunEntry(const CommandLine& line);
 int RunSetting(const CommandLine& line);
+int RunCheck(const CommandLine& line);
 
 }  // namespace host

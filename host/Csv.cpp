@@ -74,12 +74,16 @@ int ReadCsv(std::string_view text, std::vector<CsvRecord>& out) {
 void CsvWriter::Row(const std::vector<std::string>& cells) {
   for (size_t c = 0; c < cells.size(); ++c) {
     if (c > 0) text_ += ',';
-    // At most every byte doubled, and the two quotes around.
-    std::string quoted(cells[c].size() * 2 + 2, '\0');
-    quoted.resize(csv_write(quoted.data(), quoted.size(), cells[c].data(), cells[c].size()));
-    text_ += quoted;
+    const size_t size = csv_write(nullptr, 0, cells[c].data(), cells[c].size());
+    const size_t start = text_.size();
+    text_.resize(start + size);
+    csv_write(text_.data() + start, size, cells[c].data(), cells[c].size());
   }
   text_ += "\r\n";
+}
+
+std::string CsvWriter::Utf8Sheet() const {
+  return "\xEF\xBB\xBF" + text_;
 }
 
 }  // namespace host

@@ -23,6 +23,9 @@ class CsvWriter {
   // Appends one record: every cell quoted, the line ended with CR LF.
   void Row(const std::vector<std::string>& cells);
   const std::string& Text() const { return text_; }
+  // The text behind a UTF-8 byte order mark: what spreadsheets on a Japanese desktop open as
+  // UTF-8 (without the mark they take the text for the Japanese code page).
+  std::string Utf8Sheet() const;
 
  private:
   std::string text_;

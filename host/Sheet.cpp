@@ -225,7 +225,7 @@ bool Sheet::Write(const CDrawingFolder& folder, std::string& out, std::string& w
     }
     csv.Row(cells);
   }
-  out = kBom + csv.Text();
+  out = csv.Utf8Sheet();
   return true;
 }
 

@@ -29,6 +29,8 @@ int Run(const CommandLine& line) {
       return RunEntry(line);
     case Command::setting:
       return RunSetting(line);
+    case Command::check:
+      return RunCheck(line);
   }
   return 2;
 }
