@@ -41,14 +41,18 @@ std::string SystemReason(int os_error) {
   return os_error ? std::strerror(os_error) : "";
 }
 
-void ReportProblem(const afx::FileProblem& problem) {
-  if (!problem) return;
+std::string ProblemText(const afx::FileProblem& problem) {
+  if (!problem) return "";
   std::string message = Printable(problem.path) + ": " + FaultText(problem.fault);
   // For a lock the system's reason ("resource temporarily unavailable") says nothing more.
   if (problem.osError && problem.fault != afx::FileFault::locked) {
     message += ": " + SystemReason(problem.osError);
   }
-  Complain(message);
+  return message;
+}
+
+void ReportProblem(const afx::FileProblem& problem) {
+  if (problem) Complain(ProblemText(problem));
 }
 
 std::string LoadNotes(const CEnvironObj& env, const CDrawingFolder& folder) {
