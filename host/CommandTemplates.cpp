@@ -71,12 +71,11 @@ int RunTemplateList(const CommandLine& line) {
     entry.path = list.GetPathName(i);
     entry.file_name = list.GetFileName(i);
     entry.standard = IsStandardTemplate(entry.file_name);
-    std::string problem;
-    if (const auto tmpl = ReadTemplate(entry.path, problem)) {
+    if (const auto tmpl = ReadTemplate(entry.path, entry.problem)) {
       entry.readable = true;
       entry.name = tmpl->Name();
     } else {
-      Complain(problem);
+      Complain(entry.problem);
       all_read = false;
     }
     templates.push_back(entry);

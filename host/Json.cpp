@@ -15,7 +15,7 @@ std::string JsonText(const CString& text) {
   return utf8;
 }
 
-void PrintJson(const nlohmann::json& document) {
+void PrintJson(const nlohmann::ordered_json& document) {
   std::cout << document.dump(2) << "\n";
 }
 

@@ -22,6 +22,8 @@ class UnconvertibleText : public std::runtime_error {
 std::string JsonText(const CString& text);
 
 // Writes the document to standard output, indented by two spaces, ending with a line feed.
-void PrintJson(const nlohmann::json& document);
+// Documents are ordered_json, so that keys come in the order written: the identity of a thing
+// (its path, its name) first, its parts last.
+void PrintJson(const nlohmann::ordered_json& document);
 
 }  // namespace host

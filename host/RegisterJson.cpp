@@ -14,7 +14,7 @@ namespace host {
 
 namespace {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 // Nanoseconds since the epoch as ISO 8601 in UTC, to the second.
 std::string IsoTime(ULONGLONG nanoseconds) {

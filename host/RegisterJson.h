@@ -14,11 +14,11 @@ class LockWait;
 
 // The folder's path and each loaded record: source name, deliverable name, the name fields,
 // size and modification time (null when the file is not there).
-nlohmann::json FilesJson(const CEnvironObj& env, const CDrawingFolder& folder);
+nlohmann::ordered_json FilesJson(const CEnvironObj& env, const CDrawingFolder& folder);
 
 // The root and its folders, nested; with files, each folder's records are loaded for viewing
 // as in TreeText, and a folder whose records could not be shown says why in "state".
-nlohmann::json TreeJson(const CEnvironObj& env, CDrawingManager& manager, bool with_files,
-                        LockWait& wait, bool& complete);
+nlohmann::ordered_json TreeJson(const CEnvironObj& env, CDrawingManager& manager, bool with_files,
+                                LockWait& wait, bool& complete);
 
 }  // namespace host

@@ -15,7 +15,7 @@ namespace host {
 
 namespace {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 CString Number(long long value) {
   CString text;
@@ -139,7 +139,8 @@ json TemplateListJson(const CString& folder, const std::vector<ListedTemplate>& 
     list.push_back({{"path", JsonText(t.path)},
                     {"fileName", JsonText(t.file_name)},
                     {"kind", t.standard ? "standard" : "user"},
-                    {"name", t.readable ? json(JsonText(t.name)) : json(nullptr)}});
+                    {"name", t.readable ? json(JsonText(t.name)) : json(nullptr)},
+                    {"problem", t.readable ? json(nullptr) : json(t.problem)}});
   }
   return {{"folder", JsonText(folder)}, {"templates", std::move(list)}};
 }

@@ -21,21 +21,22 @@ struct ListedTemplate {
   CString file_name;      // as the list gives it
   bool standard = false;  // a standard template (".@FT"); otherwise a user template (".TFT")
   bool readable = false;
-  CString name;  // the template's name when readable
+  CString name;         // the template's name when readable
+  std::string problem;  // printable; why it could not be read
 };
 
 std::string TemplateListText(const std::vector<ListedTemplate>& templates);
-nlohmann::json TemplateListJson(const CString& folder,
-                                const std::vector<ListedTemplate>& templates);
+nlohmann::ordered_json TemplateListJson(const CString& folder,
+                                        const std::vector<ListedTemplate>& templates);
 
 // The name, the three output settings, and the folders depth first, each with its file boxes
 // (name, display name, digit count, extension, auto-link records) and then its sub-folders.
 std::string TemplateText(const TovoTemplate& tmpl);
-nlohmann::json TemplateJson(const CString& path, const TovoTemplate& tmpl);
+nlohmann::ordered_json TemplateJson(const CString& path, const TovoTemplate& tmpl);
 
 // The box's names, its links in order and its deleted links: data number, group number,
 // folder name, name, display name, extension and additional text.
 std::string LinkBoxText(const TovoLinkBox& box);
-nlohmann::json LinkBoxJson(const CString& path, const TovoLinkBox& box);
+nlohmann::ordered_json LinkBoxJson(const CString& path, const TovoLinkBox& box);
 
 }  // namespace host

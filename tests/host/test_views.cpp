@@ -78,9 +78,9 @@ class Views : public ::testing::Test {
     return run;
   }
 
-  json Json(const std::string& args) {
+  json Json(const std::string& args, int status = 0) {
     const ProgramRun run = Drawreg(args + " --json");
-    EXPECT_EQ(0, run.status) << run.err;
+    EXPECT_EQ(status, run.status) << run.err;
     return json::parse(run.out);
   }
 
@@ -196,6 +196,14 @@ TEST_F(Views, DamagedOrUnreadableFilesAreNamedWithTheirProblem) {
   EXPECT_NE(std::string::npos, list.out.find(Utf8(u8"道路"))) << "the readable ones are listed";
   EXPECT_NE(std::string::npos, list.err.find(TemplatePath("Cut.TFT") + ": damaged")) << list.err;
   EXPECT_NE(std::string::npos, list.err.find(TemplatePath("Huge.@FT") + ": damaged")) << list.err;
+  const json listed = Json("template list --templates '" + dir.path() + "/base'", 1);
+  for (const json& entry : listed["templates"]) {
+    const bool readable = entry["fileName"] == "Road.TFT";
+    EXPECT_EQ(readable, !entry["name"].is_null()) << entry;
+    if (!readable) {
+      EXPECT_NE(std::string::npos, entry["problem"].get<std::string>().find("damaged"));
+    }
+  }
 
   const std::string junk = dir.path() + "/junk.xml";
   WriteBytes(CString(junk.c_str()), "<TovoLinkBox Version=\"1.00\"><Links>");
