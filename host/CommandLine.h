@@ -9,7 +9,7 @@
 
 namespace host {
 
-enum class Command { demo, tree, list, entry, template_list, template_show, linkbox_show };
+enum class Command { demo, tree, list, entry, check, template_list, template_show, linkbox_show };
 
 struct GlobalOptions {
   std::string root;       // --root, UTF-8; empty when not given
@@ -34,8 +34,10 @@ struct CommandLine {
   FieldOptions fields;               // entry --life ... --rev
   bool yes = false;                  // entry --yes
   std::string catalogue;             // entry --catalogue FILE
-  double wait_seconds = 10;          // tree, list, entry --wait
+  std::vector<std::string> checked;  // check FOLDER...
   bool json = false;                 // --json of every command that prints a table or a tree
+  bool csv = false;                  // check --csv
+  double wait_seconds = 10;          // tree, list, entry, check --wait
   std::string file;                  // template show FILE, linkbox show FILE
 };
 

@@ -2,8 +2,10 @@
 
 #include <ctime>
 #include <nlohmann/json.hpp>
+#include <vector>
 
 #include "framework/CFile.h"
+#include "host/FolderWalk.h"
 #include "host/Json.h"
 #include "host/RegisterView.h"
 #include "hostlibs/environ/CEnvironObj.h"
@@ -44,6 +46,7 @@ json FileJson(const CEnvironObj& env, const CDrawingFile& file) {
   return record;
 }
 
+// One folder without its sub-folders; with files, its records loaded for viewing.
 json FolderJson(const CEnvironObj& env, CDrawingFolder& folder, bool with_files, LockWait& wait,
                 bool& complete) {
   json node = {{"name", JsonText(folder.Name())}, {"path", JsonText(folder.GetFolderPath(env))}};
@@ -57,11 +60,18 @@ json FolderJson(const CEnvironObj& env, CDrawingFolder& folder, bool with_files,
       files.push_back(FileJson(env, *folder.GetFile(i)));
     node["files"] = std::move(files);
   }
-  json folders = json::array();
-  for (int i = 0; i < folder.GetFolderCount(); ++i)
-    folders.push_back(FolderJson(env, *folder.GetFolder(i), with_files, wait, complete));
-  node["folders"] = std::move(folders);
+  node["folders"] = json::array();
   return node;
+}
+
+// Folders come depth first; open holds the node of each depth on the way down, each added to
+// its parent once every folder below it has come.
+void CloseTo(std::vector<json>& open, size_t depth) {
+  while (open.size() > depth) {
+    json done = std::move(open.back());
+    open.pop_back();
+    open.back()["folders"].push_back(std::move(done));
+  }
 }
 
 }  // namespace
@@ -75,10 +85,15 @@ json FilesJson(const CEnvironObj& env, const CDrawingFolder& folder) {
 
 json TreeJson(const CEnvironObj& env, CDrawingManager& manager, bool with_files, LockWait& wait,
               bool& complete) {
-  json folders = json::array();
-  for (int i = 0; i < manager.GetFolderCount(); ++i)
-    folders.push_back(FolderJson(env, *manager.GetFolder(i), with_files, wait, complete));
-  return {{"root", JsonText(CDrawingManager::GetRootPath(env))}, {"folders", std::move(folders)}};
+  std::vector<json> open;
+  open.push_back(
+      {{"root", JsonText(CDrawingManager::GetRootPath(env))}, {"folders", json::array()}});
+  ForEachFolder(manager, [&](CDrawingFolder& folder, int depth) {
+    CloseTo(open, static_cast<size_t>(depth));
+    open.push_back(FolderJson(env, folder, with_files, wait, complete));
+  });
+  CloseTo(open, 1);
+  return std::move(open.front());
 }
 
 }  // namespace host

@@ -19,9 +19,10 @@ void Complain(const std::string& message);
 // The system's reason for an errno value; "" for 0.
 std::string SystemReason(int os_error);
 
-// "PATH: what went wrong: the system's reason", printable; "" when there is no problem.
-std::string ProblemText(const afx::FileProblem& problem);
-// Prints "drawreg: " and the problem's text; nothing when there is no problem.
+// "what went wrong: the system's reason", without the path.
+std::string ProblemReason(const afx::FileProblem& problem);
+// Prints "drawreg: PATH: what went wrong: the system's reason"; nothing when there is no
+// problem.
 void ReportProblem(const afx::FileProblem& problem);
 
 // After a load of the folder's records: the information file's lines that could not be read,

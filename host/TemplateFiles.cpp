@@ -35,7 +35,7 @@ std::string FileProblemText(const CFileException& e, const CString& path) {
   if (e.m_cause == CFileException::notRegularFile) return NotRegularText(path);
   afx::FileProblem problem = afx::ProblemOf(e, false);
   if (problem.path.IsEmpty()) problem.path = path;
-  return ProblemText(problem);
+  return Printable(problem.path) + ": " + ProblemReason(problem);
 }
 
 // Opens the file only to look at it: what keeps it from being read, or "".
