@@ -209,6 +209,11 @@ TEST_F(Views, DamagedOrUnreadableFilesAreNamedWithTheirProblem) {
   WriteBytes(CString(junk.c_str()), "<TovoLinkBox Version=\"1.00\"><Links>");
   const std::string fifo = dir.path() + "/fifo.xml";
   ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+  // A template named with a character code page 932 does not define has no JSON form.
+  const std::string undefined = dir.path() + "/undefined.TFT";
+  WriteBytes(CString(undefined.c_str()), std::string("\x00\x03\x00\x00\x02\x85\x40\x00\x00\x00"
+                                                     "\x00\x00\x00\x00",
+                                                     14));
   const std::string link = dir.path() + "/link.TFT";
   std::filesystem::create_symlink(TemplatePath("Road.TFT"), link);
   const std::pair<std::string, std::string> refused[] = {
@@ -216,7 +221,8 @@ TEST_F(Views, DamagedOrUnreadableFilesAreNamedWithTheirProblem) {
       {"template show '" + link + "'", link + ": a symbolic link"},
       {"linkbox show '" + junk + "'", junk + ": not a well-formed XML file"},
       {"linkbox show '" + fifo + "'", fifo + ": not a regular file (a FIFO"},
-      {"linkbox show '" + TemplatePath("Road.TFT") + "'", "Road.TFT: not a"}};
+      {"linkbox show '" + TemplatePath("Road.TFT") + "'", "Road.TFT: not a"},
+      {"template show '" + undefined + "'", undefined + ": a name that code page 932 does not"}};
   for (const auto& [args, message] : refused) {
     const ProgramRun run = Drawreg(args + " --json");
     EXPECT_EQ(1, run.status) << args;
