@@ -33,6 +33,10 @@ void AddWait(CLI::App& command, CommandLine& out, const char* what) {
       ->check(Check(CheckSeconds));
 }
 
+CLI::Option* AddJson(CLI::App& command, CommandLine& out) {
+  return command.add_flag("--json", out.json, "print it as JSON (UTF-8) for scripts");
+}
+
 // Adds a field option whose value the drawing record must keep as given.
 CLI::Option* AddField(CLI::App& entry, const char* name, std::optional<std::string>& slot,
                       std::string (*check)(const std::string&), const char* what,
@@ -114,15 +118,42 @@ void AddCommands(CLI::App& app, CommandLine& out) {
   tree->fallthrough();
   tree->add_flag("--files", out.tree_files, "list each folder's registered files too");
   AddWait(*tree, out, "a folder");
+  AddJson(*tree, out);
 
   CLI::App* list = app.add_subcommand("list", "the registered files of a folder");
   list->fallthrough();
   list->add_option("FOLDER", out.folder, "a folder of the register")->required()->type_name("");
   auto* gui =
       list->add_flag("--gui", out.gui, "show them in the registered files dialog on screen");
+  auto* json = AddJson(*list, out);
   list->add_flag("--csv", out.csv, "write them as a CSV sheet (UTF-8) for a spreadsheet")
-      ->excludes(gui);
+      ->excludes(gui)
+      ->excludes(json);
   AddWait(*list, out, "the folder");
+}
+
+// template list|show and linkbox show: the template family's files as they are stored.
+void AddTemplateViews(CLI::App& app, CommandLine& out) {
+  CLI::App* tmpl = app.add_subcommand("template", "the deliverable templates");
+  tmpl->require_subcommand(1, 1);
+  tmpl->fallthrough();
+  CLI::App* list = tmpl->add_subcommand(
+      "list", "the user (.TFT) and standard (.@FT) templates in TOVO/TEMPLATE, with their names");
+  list->fallthrough();
+  AddJson(*list, out);
+  CLI::App* show =
+      tmpl->add_subcommand("show", "a template's output settings and its folders and file boxes");
+  show->fallthrough();
+  show->add_option("FILE", out.file, "a template file")->required()->type_name("");
+  AddJson(*show, out);
+
+  CLI::App* linkbox = app.add_subcommand("linkbox", "the link boxes of deliverables");
+  linkbox->require_subcommand(1, 1);
+  linkbox->fallthrough();
+  CLI::App* box_show = linkbox->add_subcommand("show", "a link box file's links");
+  box_show->fallthrough();
+  box_show->add_option("FILE", out.file, "a link box file")->required()->type_name("");
+  AddJson(*box_show, out);
 }
 
 void AddCheck(CLI::App& app, CommandLine& out) {
@@ -143,6 +174,10 @@ void AddCheck(CLI::App& app, CommandLine& out) {
 
 Command Chosen(const CLI::App& app) {
   if (app.got_subcommand("check")) return Command::check;
+  if (const CLI::App* tmpl = app.get_subcommand("template"); tmpl->parsed()) {
+    return tmpl->got_subcommand("list") ? Command::template_list : Command::template_show;
+  }
+  if (app.got_subcommand("linkbox")) return Command::linkbox_show;
   if (app.got_subcommand("tree")) return Command::tree;
   if (app.got_subcommand("list")) return Command::list;
   if (app.got_subcommand("entry")) return Command::entry;
@@ -170,6 +205,7 @@ int ParseCommandLine(int argc, char** argv, CommandLine& out) {
   AddEntry(app, out);
   AddSetting(app, out);
   AddCheck(app, out);
+  AddTemplateViews(app, out);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
