@@ -10,11 +10,14 @@ class CWnd;
 namespace registration {
 
 inline constexpr const char8_t* kEntryCaption = u8"ファイル登録エラー";
+inline constexpr const char8_t* kSettingCaption = u8"情報設定エラー";
 inline constexpr const char8_t* kLockCaption = u8"編集ロックエラー";
 inline constexpr const char8_t* kOverwriteCaption = u8"ファイルの上書き確認";
 inline constexpr const char8_t* kLockedByOther =
     u8"現在、他のユーザーが編集中です。再試行しますか？";
 inline constexpr const char8_t* kNoFolder = u8"登録先のフォルダが存在しません。";
+inline constexpr const char8_t* kNoSuchFile = u8"指定のファイルが存在しません。";
+inline constexpr const char8_t* kNoSuchFolder = u8"指定のフォルダが存在しません。";
 inline constexpr const char8_t* kFolderHasName = u8"ファイル名称と一致するフォルダが存在します。";
 inline constexpr const char8_t* kOverwrite =
     u8"登録先に名称の一致するファイルが既に存在します。\n上書き登録しますか？";
