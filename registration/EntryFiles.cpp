@@ -92,6 +92,10 @@ int CDrawingManager::EntryBatch(const CStringArray& paths, const CStringArray& c
   afx::FileProblem& problem = info_->problem;
   CStringArray names;
   for (int i = 0; i < paths.GetSize(); ++i) {
+    // Two files of one name would be copied over each other and recorded twice.
+    if (FindFileName(names, env, paths[i]) >= 0) {
+      return Refuse(problem, {afx::FileFault::badName, EEXIST, paths[i]}, parent, kSameNameTwice);
+    }
     names.Add(env.GetFileNameFromRelativePath(paths[i]));
     if (names[i].IsEmpty() || !CheckSource(paths[i], names[i], problem, parent)) return 0;
   }

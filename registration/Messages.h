@@ -28,6 +28,7 @@ inline constexpr const char8_t* kNotRegularFile = u8"通常のファイルでは
 inline constexpr const char8_t* kReadFailed = u8"ファイルの読み込みに失敗しました。";
 inline constexpr const char8_t* kWriteFailed = u8"ファイルの書き込みに失敗しました。";
 inline constexpr const char8_t* kBadName = u8"ファイル名に使用できない文字が含まれています。";
+inline constexpr const char8_t* kSameNameTwice = u8"同じ名称のファイルが複数指定されています。";
 inline constexpr const char8_t* kCompanionIsRegistered =
     u8"関連ファイルの名称が登録済みの別のファイルと一致するため上書きできません。";
 

@@ -31,6 +31,16 @@ TEST_F(BatchEntry, ABatchOfOneDrawingIsTheSingleRegistration) {
   EXPECT_NE(nullptr, manager.FindFile(reg.Path("root/F/X.P21")));
   EXPECT_EQ(0, manager.EntryFiles(CStringArray(), Folder(), &draft, nullptr));
   EXPECT_EQ(0, manager.EntryFiles(0, nullptr, Folder(), &draft, nullptr));
+  // One name twice (from two folders) would be copied over itself and recorded twice.
+  reg.MakeDir("src/b");
+  reg.MakeFile("src/b/d0pl001z.dwg");
+  CStringArray twice;
+  twice.Add(reg.Path("src/D0PL001Z.dwg"));
+  twice.Add(reg.Path("src/b/d0pl001z.dwg"));
+  twice.Add(reg.Path("src/X.P21"));
+  EXPECT_EQ(0, manager.EntryFiles(twice, Folder(), &draft, nullptr));
+  EXPECT_EQ(CString(kSameNameTwice), Messages().back());
+  EXPECT_EQ(0, grids);
 }
 
 TEST_F(BatchEntry, ExistingFilesAreAskedAboutOnceAndNoCopiesNothing) {
