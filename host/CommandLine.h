@@ -9,7 +9,7 @@
 
 namespace host {
 
-enum class Command { demo, tree, list, entry };
+enum class Command { demo, tree, list, entry, check };
 
 struct GlobalOptions {
   std::string root;       // --root, UTF-8; empty when not given
@@ -34,7 +34,10 @@ struct CommandLine {
   FieldOptions fields;               // entry --life ... --rev
   bool yes = false;                  // entry --yes
   std::string catalogue;             // entry --catalogue FILE
-  double wait_seconds = 10;          // tree, list, entry --wait
+  std::vector<std::string> checked;  // check FOLDER...
+  bool json = false;                 // check --json
+  bool csv = false;                  // check --csv
+  double wait_seconds = 10;          // tree, list, entry, check --wait
 };
 
 // Parses argv into out. Returns -1 when the command is to run; otherwise the program's exit
