@@ -65,6 +65,12 @@ TEST_F(MultiFolder, TreeShowsFoldersSortedWithPathNodesAndTheGridFollowsTheSelec
     // Entries in the order parents first, then by path: A 1, C 2, A/B 3, D/E 4.
     EXPECT_EQ(CString("A:2/3:1* A/B:2/3:3 C:2/3:2 D:0/1:0 D/E:2/3:4"), Tree(s));
     EXPECT_EQ(12, s.Peer<afx::GridPeer>(IDC_SHEET).textHeight);
+    const CImageList* images = s.Peer<afx::TreePeer>(IDC_FOLDER_TREE).images;
+    ASSERT_NE(nullptr, images);
+    EXPECT_EQ(4, images->GetImageCount());
+    EXPECT_EQ(std::make_pair(20, 20), std::make_pair(images->Width(), images->Height()));
+    EXPECT_TRUE(images->HasMask());
+    EXPECT_EQ(RGB(255, 0, 255), images->MaskColor());
     EXPECT_EQ(CString("A1.P21|A2.P21"), Column(s, 1));  // the caller's order within a folder
     EXPECT_EQ("1111", Buttons(s));
     ASSERT_TRUE(s.PickTreeItem(IDC_FOLDER_TREE, {"C"}));

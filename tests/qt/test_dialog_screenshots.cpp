@@ -229,6 +229,10 @@ TEST_F(ScreenshotTest, MultiFolderSettingDialog30005) {
                         tree->visualItemRect(found.front()).center());
       QApplication::processEvents();
     };
+    // The folder pictures show the tree's background where they are magenta.
+    const QImage folder = tree->topLevelItem(0)->icon(0).pixmap(20, 20).toImage();
+    EXPECT_EQ(0, qAlpha(folder.pixel(0, 0)));
+    EXPECT_EQ(255, qAlpha(folder.pixel(10, 10)));
     // The path node 縦断図 empties the grid; a folder fills it again.
     click(u8"縦断図");
     EXPECT_EQ(0, table->model()->rowCount());
