@@ -15,6 +15,7 @@
 #include "hostlibs/stddraft/CStdDraftMgr.h"
 #include "registration/Companions.h"
 #include "registration/DrawingEntryFileInfo.h"
+#include "registration/EntrySteps.h"
 
 namespace host {
 
@@ -28,6 +29,13 @@ struct Batch {
   std::vector<CString> names;  // the file name of each source
   CString to;
 };
+
+CStringArray Array(const std::vector<CString>& paths) {
+  CStringArray array;
+  for (const CString& path : paths)
+    array.Add(path);
+  return array;
+}
 
 // The file as a person sees it in the dialog: the fields its name brings, then the presets.
 DrawingEntryFileInfo PresetInfo(const Batch& b, size_t i, int index) {
@@ -46,25 +54,17 @@ DrawingEntryFileInfo PresetInfo(const Batch& b, size_t i, int index) {
   return info;
 }
 
-// Whether source i is the .SAF or a raster file of another SXF drawing of the batch: it then
-// travels with that drawing instead of being a drawing of its own, as with a batch of paths.
-bool IsCompanion(const Batch& b, size_t i) {
-  for (size_t d = 0; d < b.sources.size(); ++d) {
-    if (d == i || !registration::IsSxfDrawing(b.reg.env, b.names[d])) continue;
-    const CStringArray companions = registration::CompanionFiles(b.reg.env, b.sources[d]);
-    for (int c = 0; c < companions.GetSize(); ++c)
-      if (companions[c].CompareNoCase(b.names[i]) == 0) return true;
-  }
-  return false;
-}
-
 // With a person at the screen the dialog opens with the presets filled in.
 int EntryWithPresets(const Batch& b) {
   if (b.sources.size() == 1)
     return b.reg.manager.EntryFile(PresetInfo(b, 0, 0), b.to, &b.draft, nullptr);
+  // The .SAF and raster files of an SXF drawing of the batch travel with it rather than being
+  // drawings of their own, as with a batch of paths.
+  const CStringArray companions = registration::BatchCompanions(b.reg.env, Array(b.sources));
   std::vector<DrawingEntryFileInfo> infos;
   for (size_t i = 0; i < b.sources.size(); ++i) {
-    if (!IsCompanion(b, i)) infos.push_back(PresetInfo(b, i, static_cast<int>(infos.size())));
+    if (registration::FindFileName(companions, b.reg.env, b.sources[i]) < 0)
+      infos.push_back(PresetInfo(b, i, static_cast<int>(infos.size())));
   }
   return b.reg.manager.EntryFiles(static_cast<int>(infos.size()), infos.data(), b.to, &b.draft,
                                   nullptr);
@@ -72,10 +72,7 @@ int EntryWithPresets(const Batch& b) {
 
 int Entry(const Batch& b) {
   if (b.sources.size() == 1) return b.reg.manager.EntryFile(b.sources[0], b.to, &b.draft, nullptr);
-  CStringArray paths;
-  for (const CString& source : b.sources)
-    paths.Add(source);
-  return b.reg.manager.EntryFiles(paths, b.to, &b.draft, nullptr);
+  return b.reg.manager.EntryFiles(Array(b.sources), b.to, &b.draft, nullptr);
 }
 
 }  // namespace
