@@ -1,12 +1,8 @@
 #include "dialogs/CMultiSettingDialog.h"
 
 #include "dialogs/BatchCommands.h"
-#include "dialogs/CDrawingFilesDialog.h"
 #include "dialogs/CMultiSettingSheet.h"
-#include "dialogs/DialogModule.h"
 #include "dialogs/DialogResources.h"
-#include "hostlibs/reslib/CSetInstance.h"
-#include "hostlibs/reslib/ResLibBitmap.h"
 #include "register/CDrawingFile.h"
 
 using namespace drawreg;
@@ -35,14 +31,12 @@ CMultiSettingDialog::CMultiSettingDialog(TVector<CDrawingFile*>* records, CDrawi
       env_(env),
       draft_(draft),
       copies_(new TVector<CDrawingFile*>(8)) {
-  for (int i = 0; records && i < records->GetCnt(); ++i)
-    copies_->Append(new CDrawingFile(*(*records)[i]));
+  if (records) AppendCopies(*records, *copies_);
   sheet_ = new CMultiSettingSheet(copies_, env, draft, this, kTextHeight);
 }
 
 CMultiSettingDialog::~CMultiSettingDialog() {
-  for (int i = 0; i < copies_->GetCnt(); ++i)
-    delete (*copies_)[i];
+  DeleteCopies(*copies_);
   delete copies_;
   delete sheet_;
 }
@@ -56,10 +50,7 @@ void CMultiSettingDialog::DoDataExchange(CDataExchange* dx) {
 
 BOOL CMultiSettingDialog::OnInitDialog() {
   DialogBase::OnInitDialog();
-  ButtonDef def{};
-  def.up = ResLibBitmap(IDB_SELECT_ALL);
-  def.down = ResLibBitmap(IDB_SELECT_ALL);
-  select_all_.SetButtonDef(def, 1, 1);
+  ShowSelectAllPicture(select_all_);
   return TRUE;
 }
 
@@ -72,9 +63,7 @@ void CMultiSettingDialog::OnTypeSelect() {
 }
 
 void CMultiSettingDialog::OnRegisteredList() {
-  CSetInstance guard(drawreg::ResourceModule());
-  CDrawingFilesDialog files(env_, folder_, this);
-  files.DoModal();
+  ShowRegisteredFiles(env_, folder_, this);
 }
 
 void CMultiSettingDialog::OnPageRenNo() {
@@ -82,8 +71,7 @@ void CMultiSettingDialog::OnPageRenNo() {
 }
 
 void CMultiSettingDialog::OnOK() {
-  const CWnd* focus = GetFocus();
-  if (!focus || focus->GetDlgCtrlID() != IDOK) {
+  if (!FocusIsOnOK(*this)) {
     DialogBase::OnOK();
     return;
   }
@@ -91,7 +79,6 @@ void CMultiSettingDialog::OnOK() {
     GotoDlgCtrl(sheet_);
     return;
   }
-  for (int i = 0; i < records_->GetCnt() && i < copies_->GetCnt(); ++i)
-    *(*records_)[i] = *(*copies_)[i];
+  WriteBack(*copies_, *records_);
   DialogBase::OnOK();
 }

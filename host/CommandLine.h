@@ -9,7 +9,17 @@
 
 namespace host {
 
-enum class Command { demo, tree, list, entry };
+enum class Command {
+  demo,
+  tree,
+  list,
+  entry,
+  setting,
+  check,
+  template_list,
+  template_show,
+  linkbox_show
+};
 
 struct GlobalOptions {
   std::string root;       // --root, UTF-8; empty when not given
@@ -29,12 +39,19 @@ struct CommandLine {
   bool tree_files = false;           // tree --files
   std::string folder;                // list FOLDER
   bool gui = false;                  // list --gui
-  std::vector<std::string> sources;  // entry FILE...
+  bool csv = false;                  // list, check --csv
+  std::vector<std::string> sources;  // entry, setting FILE...
   std::string to;                    // entry --to FOLDER
-  FieldOptions fields;               // entry --life ... --rev
-  bool yes = false;                  // entry --yes
-  std::string catalogue;             // entry --catalogue FILE
-  double wait_seconds = 10;          // tree, list, entry --wait
+  FieldOptions fields;               // entry, setting --life ... --rev
+  std::optional<int> number;         // entry, setting --number START[:-]
+  bool count_down = false;           // the :- of --number
+  std::string sheet;                 // entry, setting --sheet FILE
+  bool yes = false;                  // entry, setting --yes
+  std::string catalogue;             // entry, setting --catalogue FILE
+  std::vector<std::string> checked;  // check FOLDER...
+  bool json = false;                 // --json of every command that prints a table or a tree
+  double wait_seconds = 10;          // tree, list, entry, setting, check --wait
+  std::string file;                  // template show FILE, linkbox show FILE
 };
 
 // Parses argv into out. Returns -1 when the command is to run; otherwise the program's exit

@@ -27,6 +27,16 @@ int Run(const CommandLine& line) {
       return RunList(line);
     case Command::entry:
       return RunEntry(line);
+    case Command::setting:
+      return RunSetting(line);
+    case Command::check:
+      return RunCheck(line);
+    case Command::template_list:
+      return RunTemplateList(line);
+    case Command::template_show:
+      return RunTemplateShow(line);
+    case Command::linkbox_show:
+      return RunLinkBoxShow(line);
   }
   return 2;
 }

@@ -31,6 +31,10 @@ bool IsSxfDrawing(const CEnvironObj& env, const CString& name) {
   return ext.CompareNoCase(".SFC") == 0 || ext.CompareNoCase(".P21") == 0;
 }
 
+CString SafName(const CEnvironObj& env, const CString& name) {
+  return env.GetBaseNameFromFileName(name) + ".SAF";
+}
+
 CStringArray CompanionFiles(const CEnvironObj& env, const CString& src_path) {
   CStringArray rasters;
   if (!IsSxfDrawing(env, env.GetFileNameFromRelativePath(src_path))) return rasters;
@@ -46,7 +50,7 @@ CStringArray CompanionFiles(const CEnvironObj& env, const CString& src_path,
   const CString name = env.GetFileNameFromRelativePath(src_path);
   if (!IsSxfDrawing(env, name)) return names;
   const CString folder = env.GetDirNameFromRelativePath(src_path);
-  const CString saf = NameOnDisk(env, folder, env.GetBaseNameFromFileName(name) + ".SAF");
+  const CString saf = NameOnDisk(env, folder, SafName(env, name));
   CString saf_path = folder;
   env.AddFileName(saf_path, saf);
   if (env.IsExist(saf_path) == 0) names.Add(saf);
@@ -55,8 +59,23 @@ CStringArray CompanionFiles(const CEnvironObj& env, const CString& src_path,
   return names;
 }
 
+CStringArray BatchCompanions(const CEnvironObj& env, const CStringArray& paths) {
+  CStringArray all;
+  CSxfImageName images;  // one reader serves the batch
+  images.SetEnvObj(env);
+  for (int i = 0; i < paths.GetSize(); ++i) {
+    if (!IsSxfDrawing(env, env.GetFileNameFromRelativePath(paths[i]))) continue;
+    CStringArray rasters;
+    images.RasterFiles(paths[i], rasters);
+    const CStringArray names = CompanionFiles(env, paths[i], rasters);
+    for (int j = 0; j < names.GetSize(); ++j)
+      all.Add(names[j]);
+  }
+  return all;
+}
+
 bool CopyCompanions(const CEnvironObj& env, const CString& src_path, const CStringArray& names,
-                    const CString& dst_folder, CString& failed) {
+                    const CString& dst_folder, CString& failed, const CopyStep& copy) {
   const CString src_folder = env.GetDirNameFromRelativePath(src_path);
   for (int i = 0; i < names.GetSize(); ++i) {
     CString from = src_folder;
@@ -69,7 +88,7 @@ bool CopyCompanions(const CEnvironObj& env, const CString& src_path, const CStri
       errno = EINVAL;
       return false;
     }
-    if (!CopyFileA(from, to, FALSE)) {
+    if (copy ? !copy(from, to) : !CopyFileA(from, to, FALSE)) {
       failed = to;
       return false;
     }

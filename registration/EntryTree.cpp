@@ -6,18 +6,17 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "dialogs/CMultiFolderSettingDialog.h"
 #include "dialogs/DialogModule.h"
 #include "dialogs/DrawingMultiFileInfo.h"
 #include "framework/FileSystem.h"
-#include "framework/PendingCopy.h"
 #include "hostlibs/environ/CEnvironObj.h"
 #include "hostlibs/reslib/CSetInstance.h"
 #include "register/CDrawingManager.h"
 #include "register/CDrawingManagerInfo.h"
+#include "registration/BatchCopy.h"
 #include "registration/CDrawingLockFolders.h"
 #include "registration/Companions.h"
 #include "registration/EntryFolders.h"
@@ -89,8 +88,9 @@ class TreeRegistration {
   std::vector<bool> existed_;       // per row, whether its destination file was there
   CDrawingLockFolders locks_;
   // The copies waiting for their names, per row the drawing and then its companions; declared
-  // after the locks so that copies never committed are removed while the folders are held.
-  std::vector<std::unique_ptr<afx::PendingCopy>> copies_;
+  // after the locks so that copies that never took their names are removed while the folders
+  // are held.
+  BatchCopy copies_;
   EntryProgress done_;
   std::unordered_map<std::string, int> last_row_of_folder_;
 };
@@ -116,20 +116,16 @@ int TreeRegistration::Collect(const CStringArray& items) {
 }
 
 void TreeRegistration::ChooseFilesToRegister() {
-  // Names folded to upper case: the companions of the whole selection, looked up once per
-  // file rather than by a walk over the list.
-  std::unordered_set<std::string> companions;
+  CStringArray companions;  // of the whole selection
   for (int i = 0; i < collected_.GetCnt(); ++i) {
     DrawingTreeFileInfo& entry = collected_[i];
     if (!IsSxfDrawing(env_, env_.GetFileNameFromRelativePath(entry.srcPath))) continue;
     entry.companions = CompanionFiles(env_, entry.srcPath);
     for (int c = 0; c < entry.companions.GetSize(); ++c)
-      companions.insert(FoldedKey(entry.companions[c]));
+      companions.Add(entry.companions[c]);
   }
   for (int i = 0; i < collected_.GetCnt(); ++i) {
-    if (!companions.count(FoldedKey(env_.GetFileNameFromRelativePath(collected_[i].srcPath)))) {
-      files_.Append(collected_[i]);
-    }
+    if (FindFileName(companions, env_, collected_[i].srcPath) < 0) files_.Append(collected_[i]);
   }
 }
 
@@ -196,13 +192,8 @@ int TreeRegistration::CheckCompanionNames() {
 }
 
 int TreeRegistration::Stage(const CString& from, const CString& to) {
-  auto copy = std::make_unique<afx::PendingCopy>();
-  // Made durable all at once before any takes its name.
-  if (!copy->Write(from, to, {}, false)) {
-    return Failed({afx::FileFault::writeError, errno, to}, kCopyFailed);
-  }
-  copies_.push_back(std::move(copy));
-  return 1;
+  if (copies_.Add(from, to)) return 1;
+  return Failed({afx::FileFault::writeError, errno, to}, kCopyFailed);
 }
 
 int TreeRegistration::StageCopies() {
@@ -229,9 +220,6 @@ int TreeRegistration::StageCopies() {
     }
     Report(i);
   }
-  if (!afx::SyncFileSystemOf(dst_root_)) {
-    return Failed({afx::FileFault::writeError, errno, dst_root_}, kCopyFailed);
-  }
   return 1;
 }
 
@@ -242,26 +230,13 @@ void TreeRegistration::Report(int row) {
 }
 
 int TreeRegistration::CommitCopies() {
-  size_t next = 0;
-  for (int i = 0; i < files_.GetCnt(); ++i) {
-    DrawingTreeFileInfo& entry = files_[i];
-    // The drawing first, then what travels with it.
-    for (int c = 0; c <= entry.companions.GetSize(); ++c, ++next) {
-      if (!copies_[next]->Commit(false)) {
-        CString to = entry.dstPath;
-        if (c > 0) {
-          to = env_.GetDirNameFromRelativePath(entry.dstPath);
-          env_.AddFileName(to, entry.companions[c - 1]);
-        }
-        return Failed({afx::FileFault::writeError, errno, to}, kCopyFailed);
-      }
-    }
-    if (working_[i]) entry.folder->AddFile(*working_[i]);
+  CString failed;
+  if (!copies_.CommitBelow(dst_root_, failed)) {
+    return Failed({afx::FileFault::writeError, errno, failed}, kCopyFailed);
   }
-  // The new names reach the disk before any record names them.
-  if (!afx::SyncFileSystemOf(dst_root_)) {
-    return Failed({afx::FileFault::writeError, errno, dst_root_}, kCopyFailed);
-  }
+  // Records only for files that are there, all of them.
+  for (int i = 0; i < files_.GetCnt(); ++i)
+    if (working_[i]) files_[i].folder->AddFile(*working_[i]);
   return 1;
 }
 

@@ -12,92 +12,28 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <nlohmann/json.hpp>
+#include <set>
+#include <sstream>
 #include <vector>
 
 #include "framework/CFile.h"
+#include "host/ProgramFixture.h"
 #include "support/Register.h"
 
 extern "C" const char* drawreg_version();
 
 namespace {
 
-struct ProgramRun {
-  int status;  // 124 when the run was stopped for taking too long
-  std::string out;
-};
-
-std::string Utf8(const char8_t* text) {
-  return reinterpret_cast<const char*>(text);
-}
-
-// A path quoted for the shell.
-std::string Quoted(const std::string& path) {
-  return "'" + path + "'";
-}
-
-// Whether out holds text; the output is shown either way it fails.
-::testing::AssertionResult Holds(const std::string& out, const std::string& text) {
-  return (out.find(text) != std::string::npos ? ::testing::AssertionSuccess()
-                                              : ::testing::AssertionFailure())
-         << "\"" << text << "\" in\n"
-         << out;
-}
-
-// Whether the run ended with status and printed every text given.
-::testing::AssertionResult Ran(const ProgramRun& run, int status,
-                               std::initializer_list<std::string> texts = {}) {
-  if (run.status != status) return ::testing::AssertionFailure() << run.status << "\n" << run.out;
-  for (const std::string& text : texts)
-    if (auto held = Holds(run.out, text); !held) return held;
-  return ::testing::AssertionSuccess();
-}
-
-class Program : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!std::getenv("DRAWREG_HOST")) GTEST_SKIP() << "DRAWREG_HOST names the program under test";
-    reg.MakeDir("root/F");
-    root = reg.dir.path() + "/root";
-    folder = root + "/F";
-  }
-
-  // Runs the program with a shell command line of arguments, without a display and without
-  // paths from the user's environment or config file unless env sets them; shell runs first
-  // in the same shell. A run that hangs is stopped after 20 seconds.
-  static ProgramRun Drawreg(const std::string& args, const std::string& env = "",
-                            const std::string& shell = "") {
-    const std::string command =
-        shell +
-        " env -u DISPLAY -u WAYLAND_DISPLAY -u DRAWREG_ROOT -u DRAWREG_TEMPLATE_BASE "
-        "XDG_CONFIG_HOME=/nonexistent/drawreg-test " +
-        env + " timeout 20 " + std::getenv("DRAWREG_HOST") + " " + args + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-      out.append(buffer, n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-  }
-
-  ProgramRun Entry(const std::string& file, const std::string& options = "") {
-    return Drawreg("entry " + Quoted(file) + " --root " + Quoted(root) + " --to " + Quoted(folder) +
-                   " " + options);
-  }
-
-  bool Registered() const { return std::filesystem::exists(folder + "/FOLDERINF.$$$"); }
-
-  TestRegister reg;
-  std::string root, folder;
-};
-
 TEST_F(Program, HelpAndVersionAreShownForTheProgramAndEachCommand) {
-  EXPECT_TRUE(Ran(Drawreg("--help"), 0, {"demo", "tree", "list", "entry", "--root", "--ui"}));
+  EXPECT_TRUE(Ran(Drawreg("--help"), 0,
+                  {"demo", "tree", "list", "entry", "setting", "check", "--root", "--ui"}));
+  EXPECT_TRUE(Ran(Drawreg("setting --help"), 0, {"--sheet", "--number", "--type"}));
   const ProgramRun entry = Drawreg("entry --help");
   EXPECT_TRUE(Ran(entry, 0, {"--page", "--catalogue"}));
   EXPECT_FALSE(Holds(entry.out, "--files"));
   const ProgramRun list = Drawreg("list --help");
-  EXPECT_TRUE(Ran(list, 0, {"--gui"}));
+  EXPECT_TRUE(Ran(list, 0, {"--gui", "--csv"}));
   EXPECT_FALSE(Holds(list.out, "--page"));
   const ProgramRun tree = Drawreg("tree --help");
   EXPECT_TRUE(Holds(tree.out, "--files"));
@@ -111,9 +47,10 @@ TEST_F(Program, HelpAndVersionAreShownForTheProgramAndEachCommand) {
 TEST_F(Program, UnknownOptionsCommandsAndMissingArgumentsAreUsageErrors) {
   reg.MakeFile("a.dwg");
   const std::string a = reg.dir.path() + "/a.dwg";
-  for (const std::string& args :
-       std::vector<std::string>{"", "frobnicate", "list", "entry " + a /* no --to */,
-                                "--ui gtk tree --root " + root, "tree --root"})
+  for (const std::string& args : std::vector<std::string>{
+           "", "frobnicate", "list", "entry " + a /* no --to */, "--ui gtk tree --root " + root,
+           "tree --root", "check --json --csv --root " + root,
+           "check --root " + root + " " + reg.dir.path() /* outside */})
     EXPECT_EQ(2, Drawreg(args).status) << args;
   // A mistyped option is never taken for an option's value or a file to register.
   EXPECT_TRUE(Ran(Entry(a, "--pgae 5"), 2, {"--pgae"}));
@@ -278,6 +215,101 @@ TEST_F(Program, EntryThenListShowsTheRegisteredFile) {
   // Refusals print the message box they answered and end with 1.
   EXPECT_TRUE(Ran(Entry(reg.dir.path() + "/src/plan.dwg"), 1, {Utf8(u8"[ファイルの上書き確認]")}));
   EXPECT_EQ(1, Drawreg("list --root " + Quoted(root) + " " + reg.dir.path() + "/src").status);
+}
+
+// The lines of out that hold text.
+int LinesHolding(const std::string& out, const std::string& text) {
+  int count = 0;
+  std::istringstream lines(out);
+  for (std::string line; std::getline(lines, line);)
+    count += line.find(text) != std::string::npos ? 1 : 0;
+  return count;
+}
+
+TEST_F(Program, CheckReportsEachPlantedProblemOnceAndNothingOnACleanRegister) {
+  // A clean register: a drawing, and an SXF drawing with its attribute and raster files.
+  reg.MakeDir("src");
+  reg.MakeFile("src/a.dwg");
+  reg.MakeFile("src/gone.dwg");
+  reg.MakeFile("src/X.P21", "DATA;\n#10=EXTERNAL_IMAGE('$$RASTER$$pic.tif');\nENDSEC;\n");
+  reg.MakeFile("src/X.SAF", "attributes");
+  reg.MakeFile("src/pic.tif", "raster");
+  reg.MakeFile("root/drawreg.conf", "naming = 2017\n");
+  ASSERT_EQ(0, Entry(reg.dir.path() + "/src/a.dwg", "--life D --type PL --page 1").status);
+  ASSERT_EQ(0, Entry(reg.dir.path() + "/src/gone.dwg", "--life D --type PL --page 2").status);
+  ASSERT_EQ(0, Entry(reg.dir.path() + "/src/X.P21", "--life D --type PF --page 3").status);
+  const std::string check = "check --root " + Quoted(root);
+  EXPECT_TRUE(Ran(Drawreg(check), 0));
+  EXPECT_EQ("", Drawreg(check).out);
+
+  // One of each problem.
+  std::filesystem::remove(folder + "/gone.dwg");
+  std::filesystem::remove(folder + "/X.SAF");
+  reg.MakeFile("root/F/stray.txt");
+  reg.MakeFile("root/F/c.dwg");
+  reg.MakeFile("root/F/r.dwg");
+  reg.MakeFile("root/F/FOLDERINF.$$$.journal", "half a save");
+  reg.MakeFile("root/F/.drawreg-copy-1234", "half a copy");
+  std::ofstream(folder + "/FOLDERINF.$$$", std::ios::app)
+      << "c.dwg\tD\t0\t0\t1\tPL\t001\t0\t\r\n"  // the deliverable name of a.dwg
+      << "r.dwg\tx\t0\t0\t1\tPL\t001\tB\t\r\n"  // a life cycle no setter takes
+      << "no record\r\n";
+  const ProgramRun run = Drawreg(check);
+  EXPECT_EQ(1, run.status) << run.out;
+  // Each once, on a line of its own that names the folder and the file; nothing else.
+  const std::string expected[] = {folder + "/gone.dwg: registered, but the file is missing",
+                                  folder + "/stray.txt: no record lists it",
+                                  folder + "/D0PL0010.dwg: deliverable name given 2 times",
+                                  folder + "/r.dwg: a record the register refuses: life cycle",
+                                  folder + "/X.P21: its attribute file \"X.SAF\" is missing",
+                                  folder + "/FOLDERINF.$$$: line 6 is no record",
+                                  folder + "/FOLDERINF.$$$.journal: the journal",
+                                  folder + "/.drawreg-copy-1234: a temporary copy"};
+  for (const std::string& line : expected)
+    EXPECT_EQ(1, LinesHolding(run.out, line)) << line << "\n" << run.out;
+  EXPECT_EQ(8, LinesHolding(run.out, ""));
+  // A check writes nothing: the journal is not replayed, the records of gone files stay.
+  EXPECT_TRUE(std::filesystem::exists(folder + "/FOLDERINF.$$$.journal"));
+  EXPECT_TRUE(Holds(ReadBytes(CString(folder + "/FOLDERINF.$$$")), "gone.dwg\t"));
+  EXPECT_EQ(0, LinesHolding(run.out, "drawreg.conf"));
+
+  // The same problems for scripts.
+  const ProgramRun json = Drawreg(check + " --json");
+  EXPECT_EQ(1, json.status);
+  const nlohmann::json report = nlohmann::json::parse(json.out);
+  EXPECT_EQ(root, report["root"]);
+  EXPECT_EQ(1, report["folders"]);
+  std::multiset<std::string> kinds;
+  for (const auto& problem : report["problems"]) {
+    kinds.insert(problem["kind"].get<std::string>());
+    EXPECT_EQ(folder, problem["folder"]);
+    EXPECT_EQ(problem["kind"] == "line", problem.contains("line"));
+  }
+  EXPECT_EQ((std::multiset<std::string>{"missing", "unlisted", "duplicate", "refused", "companion",
+                                        "line", "leftover", "leftover"}),
+            kinds);
+  // And as a sheet: a byte order mark, a header row and a row each.
+  const ProgramRun sheet = Drawreg(check + " --csv");
+  EXPECT_EQ(0u,
+            sheet.out.find("\xEF\xBB\xBF\"kind\",\"folder\",\"file\",\"line\",\"problem\"\r\n"));
+  EXPECT_EQ(9, LinesHolding(sheet.out, "\r"));
+}
+
+TEST_F(Program, CheckReportsAndSkipsAFolderAnotherUserHolds) {
+  reg.MakeDir("root/G");
+  reg.MakeFile("a.dwg");
+  ASSERT_EQ(0, Entry(reg.dir.path() + "/a.dwg", "--life D --type PL --page 1").status);
+  reg.MakeFile("root/F/stray.txt");  // not seen: the folder is not checked
+  const pid_t holder = HoldLock(folder + "/FOLDERINF.$$$", 5000);
+  ASSERT_GT(holder, 0);
+  const ProgramRun run = Drawreg("check --wait 0.3 --root " + Quoted(root));
+  kill(holder, SIGTERM);
+  waitpid(holder, nullptr, 0);
+  EXPECT_TRUE(Ran(run, 1, {folder + "/FOLDERINF.$$$: locked by another user"}));
+  EXPECT_EQ(1, LinesHolding(run.out, "")) << run.out;
+  EXPECT_FALSE(std::filesystem::exists(root + "/G/FOLDERINF.$$$")) << "a check creates nothing";
+  // Once let go, the folder is checked.
+  EXPECT_TRUE(Ran(Drawreg("check --wait 0.3 --root " + Quoted(root)), 1, {"/stray.txt: "}));
 }
 
 }  // namespace
