@@ -71,9 +71,9 @@ class CDrawingManager {
   int SettingFiles(const CStringArray& paths, CStdDraftMgr* draft, CWnd* parent);
 
   // Registers the files below the selection items (full paths of files and folders inside the
-  // folder srcRoot) at the same places below the register folder dstFolder, making the folders
-  // missing there, after the user set every file's name fields in the multi-folder setting
-  // dialog; 1 registered, 0 refused, cancelled or failed.
+  // folder srcRoot, or srcRoot itself for all of it) at the same places below the register folder
+  // dstFolder, making the folders missing there, after the user set every file's name fields in the
+  // multi-folder setting dialog; 1 registered, 0 refused, cancelled or failed.
   int EntryFiles(const CString& srcRoot, const CStringArray& items, const CString& dstFolder,
                  CStdDraftMgr* draft, CWnd* parent);
 

@@ -100,7 +100,10 @@ int TreeRegistration::Collect(const CStringArray& items) {
   for (int i = 0; i < items.GetSize(); ++i) {
     CString error_text;
     // Only what lies inside the source folder has a place below the destination.
-    const bool inside = LiesBelow(src_root_, items[i]);
+    // Only what lies inside the source folder has a place below the destination; the source
+    // folder itself stands for the whole tree.
+    const bool inside =
+        WithoutTrailingSeparator(items[i]) == src_root_ || LiesBelow(src_root_, items[i]);
     if (!inside) {
       error_text = CString("[ ") + items[i] + CString(u8" ]が存在しません。");
       problem_ = {afx::FileFault::readError, ENOENT, items[i]};
