@@ -3,7 +3,6 @@
 // file's name fields in the multi-folder dialog, and only then are the missing folders made,
 // the files and their companions copied and each folder's information file written once.
 #include <cerrno>
-#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
