@@ -5,6 +5,7 @@
 #include "dialogs/CMultiSettingSheet.h"
 #include "dialogs/DialogModule.h"
 #include "dialogs/DialogResources.h"
+#include "hostlibs/environ/CEnvironObj.h"
 #include "hostlibs/reslib/CSetInstance.h"
 #include "hostlibs/reslib/ResLibBitmap.h"
 #include "register/CDrawingFile.h"
@@ -35,8 +36,12 @@ CMultiSettingDialog::CMultiSettingDialog(TVector<CDrawingFile*>* records, CDrawi
       env_(env),
       draft_(draft),
       copies_(new TVector<CDrawingFile*>(8)) {
-  for (int i = 0; records && i < records->GetCnt(); ++i)
-    copies_->Append(new CDrawingFile(*(*records)[i]));
+  // The rows show and check names in the register's edition, whoever made the records.
+  for (int i = 0; records && i < records->GetCnt(); ++i) {
+    auto* copy = new CDrawingFile(*(*records)[i]);
+    if (env) copy->Naming(env->GetNaming());
+    copies_->Append(copy);
+  }
   sheet_ = new CMultiSettingSheet(copies_, env, draft, this, kTextHeight);
 }
 

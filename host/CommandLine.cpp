@@ -83,12 +83,25 @@ void AddCommands(CLI::App& app, CommandLine& out) {
   list->add_option("FOLDER", out.folder, "a folder of the register")->required()->type_name("");
   list->add_flag("--gui", out.gui, "show them in the registered files dialog on screen");
   AddWait(*list, out, "the folder");
+
+  CLI::App* naming = app.add_subcommand(
+      "naming", "show or set the edition of the naming rule the register's names follow");
+  naming->footer(
+      "2004: life cycle first (D0PL001Z.P21). 2017: drawing number first, with an optional\n"
+      "user-defined part (001D0PLZ-TITLE.P21). Kept in drawreg.conf at the drawing root.");
+  naming->fallthrough();
+  naming->add_option("EDITION", out.naming, "the edition to set")
+      ->check(CLI::IsMember({"2004", "2017"}).description(""))
+      ->type_name("2004|2017");
+  naming->add_flag("--yes", out.yes, "consent to changing the names of registered files");
+  AddWait(*naming, out, "a folder");
 }
 
 Command Chosen(const CLI::App& app) {
   if (app.got_subcommand("tree")) return Command::tree;
   if (app.got_subcommand("list")) return Command::list;
   if (app.got_subcommand("entry")) return Command::entry;
+  if (app.got_subcommand("naming")) return Command::naming;
   return Command::demo;
 }
 

@@ -9,7 +9,7 @@
 
 namespace host {
 
-enum class Command { demo, tree, list, entry };
+enum class Command { demo, tree, list, entry, naming };
 
 struct GlobalOptions {
   std::string root;       // --root, UTF-8; empty when not given
@@ -32,9 +32,10 @@ struct CommandLine {
   std::vector<std::string> sources;  // entry FILE...
   std::string to;                    // entry --to FOLDER
   FieldOptions fields;               // entry --life ... --rev
-  bool yes = false;                  // entry --yes
+  bool yes = false;                  // entry, naming --yes
+  std::string naming;                // naming [2004|2017]; empty: show it
   std::string catalogue;             // entry --catalogue FILE
-  double wait_seconds = 10;          // tree, list, entry --wait
+  double wait_seconds = 10;          // tree, list, entry, naming --wait
 };
 
 // Parses argv into out. Returns -1 when the command is to run; otherwise the program's exit

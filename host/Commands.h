@@ -10,5 +10,6 @@ int RunList(const CommandLine& line);
 int RunTree(const CommandLine& line);
 int RunDemo(const CommandLine& line);
 int RunEntry(const CommandLine& line);
+int RunNaming(const CommandLine& line);
 
 }  // namespace host
