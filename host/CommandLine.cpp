@@ -97,7 +97,24 @@ void AddCommands(CLI::App& app, CommandLine& out) {
   AddWait(*naming, out, "a folder");
 }
 
+void AddCheck(CLI::App& app, CommandLine& out) {
+  CLI::App* check = app.add_subcommand("check", "check the register before delivery");
+  check->footer(
+      "Reports, one line each: records whose file is missing, files no record lists, a\n"
+      "deliverable name given twice, values a record would refuse, missing SXF companions\n"
+      "(.SAF, raster files), lines of FOLDERINF.$$$ that are no record, and journals or\n"
+      "temporary copies an interrupted save or copy left. Changes nothing.\n"
+      "Exit status: 0 nothing found, 1 problems found or folders not checked.");
+  check->fallthrough();
+  check->add_option("FOLDER", out.checked, "folders to check, with those below them (the root)")
+      ->type_name("");
+  auto* json = check->add_flag("--json", out.json, "the problems as JSON, for scripts");
+  check->add_flag("--csv", out.csv, "the problems as a sheet (CSV, UTF-8)")->excludes(json);
+  AddWait(*check, out, "a folder");
+}
+
 Command Chosen(const CLI::App& app) {
+  if (app.got_subcommand("check")) return Command::check;
   if (app.got_subcommand("tree")) return Command::tree;
   if (app.got_subcommand("list")) return Command::list;
   if (app.got_subcommand("entry")) return Command::entry;
@@ -123,6 +140,7 @@ int ParseCommandLine(int argc, char** argv, CommandLine& out) {
       ->type_name("qt|text");
   AddCommands(app, out);
   AddEntry(app, out);
+  AddCheck(app, out);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -9,7 +9,7 @@
 
 namespace host {
 
-enum class Command { demo, tree, list, entry, naming };
+enum class Command { demo, tree, list, entry, check, naming };
 
 struct GlobalOptions {
   std::string root;       // --root, UTF-8; empty when not given
@@ -35,7 +35,10 @@ struct CommandLine {
   bool yes = false;                  // entry, naming --yes
   std::string naming;                // naming [2004|2017]; empty: show it
   std::string catalogue;             // entry --catalogue FILE
-  double wait_seconds = 10;          // tree, list, entry, naming --wait
+  std::vector<std::string> checked;  // check FOLDER...
+  bool json = false;                 // check --json
+  bool csv = false;                  // check --csv
+  double wait_seconds = 10;          // tree, list, entry, check, naming --wait
 };
 
 // Parses argv into out. Returns -1 when the command is to run; otherwise the program's exit

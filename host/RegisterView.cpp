@@ -4,6 +4,7 @@
 
 #include "dialogs/CDrawingFilesDialog.h"
 #include "framework/CFile.h"
+#include "host/FolderWalk.h"
 #include "host/LockWait.h"
 #include "host/Report.h"
 #include "host/Table.h"
@@ -62,20 +63,16 @@ void AppendFolder(const CEnvironObj& env, CDrawingFolder& folder, int depth, boo
                   LockWait& wait, bool& complete, std::string& out) {
   const std::string indent(static_cast<size_t>(depth) * 2, ' ');
   out += indent + Printable(folder.Name()) + "/\n";
-  if (with_files) {
-    const Viewing viewing = LoadForViewing(env, folder, wait);
-    if (viewing == Viewing::locked) out += indent + "  (" + Printable(CString(u8"編集中")) + ")\n";
-    if (viewing == Viewing::failed) {
-      out += indent + "  (" + Printable(CString(u8"読み込みエラー")) + ")\n";
-    }
-    complete = complete && (viewing == Viewing::loaded || viewing == Viewing::nothing);
-    for (int i = 0; viewing == Viewing::loaded && i < folder.GetFileCount(); ++i) {
-      const CDrawingFile& file = *folder.GetFile(i);
-      out += indent + "  " + Printable(file.Name(0)) + "  <- " + Printable(file.Name(1)) + "\n";
-    }
+  if (!with_files) return;
+  const Viewing viewing = LoadForViewing(env, folder, wait);
+  if (viewing == Viewing::locked) out += indent + "  (" + Printable(CString(u8"編集中")) + ")\n";
+  if (viewing == Viewing::failed) {
+    out += indent + "  (" + Printable(CString(u8"読み込みエラー")) + ")\n";
   }
-  for (int i = 0; i < folder.GetFolderCount(); ++i) {
-    AppendFolder(env, *folder.GetFolder(i), depth + 1, with_files, wait, complete, out);
+  complete = complete && (viewing == Viewing::loaded || viewing == Viewing::nothing);
+  for (int i = 0; viewing == Viewing::loaded && i < folder.GetFileCount(); ++i) {
+    const CDrawingFile& file = *folder.GetFile(i);
+    out += indent + "  " + Printable(file.Name(0)) + "  <- " + Printable(file.Name(1)) + "\n";
   }
 }
 
@@ -84,9 +81,9 @@ void AppendFolder(const CEnvironObj& env, CDrawingFolder& folder, int depth, boo
 std::string TreeText(const CEnvironObj& env, CDrawingManager& manager, bool with_files,
                      LockWait& wait, bool& complete) {
   std::string out = Printable(CDrawingManager::GetRootPath(env)) + "\n";
-  for (int i = 0; i < manager.GetFolderCount(); ++i) {
-    AppendFolder(env, *manager.GetFolder(i), 1, with_files, wait, complete, out);
-  }
+  ForEachFolder(manager, [&](CDrawingFolder& folder, int depth) {
+    AppendFolder(env, folder, depth, with_files, wait, complete, out);
+  });
   return out;
 }
 

@@ -41,14 +41,18 @@ std::string SystemReason(int os_error) {
   return os_error ? std::strerror(os_error) : "";
 }
 
-void ReportProblem(const afx::FileProblem& problem) {
-  if (!problem) return;
-  std::string message = Printable(problem.path) + ": " + FaultText(problem.fault);
+std::string ProblemReason(const afx::FileProblem& problem) {
+  std::string reason = FaultText(problem.fault);
   // For a lock the system's reason ("resource temporarily unavailable") says nothing more.
   if (problem.osError && problem.fault != afx::FileFault::locked) {
-    message += ": " + SystemReason(problem.osError);
+    reason += ": " + SystemReason(problem.osError);
   }
-  Complain(message);
+  return reason;
+}
+
+void ReportProblem(const afx::FileProblem& problem) {
+  if (!problem) return;
+  Complain(Printable(problem.path) + ": " + ProblemReason(problem));
 }
 
 std::string LoadNotes(const CEnvironObj& env, const CDrawingFolder& folder) {

@@ -19,6 +19,8 @@ void Complain(const std::string& message);
 // The system's reason for an errno value; "" for 0.
 std::string SystemReason(int os_error);
 
+// "what went wrong: the system's reason", without the path.
+std::string ProblemReason(const afx::FileProblem& problem);
 // Prints "drawreg: PATH: what went wrong: the system's reason"; nothing when there is no
 // problem.
 void ReportProblem(const afx::FileProblem& problem);

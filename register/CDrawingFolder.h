@@ -68,6 +68,14 @@ class CDrawingFolder {
   // Rewrites the information file whole, in place and crash-safe (through a journal). 0 when
   // it failed; the file then keeps the records it had, and GetLastProblem says why.
   int SaveFiles(const CEnvironObj& env);
+  // The information file as it stands, for a check of the register: a copy of every line
+  // that reads as a record (also of files that are gone, which a load leaves out) and the
+  // numbers of the lines that do not. Writes nothing: no information file is made, no journal
+  // finished, the records held stay. The file is held with shared access for the read only,
+  // so that no save changes it meanwhile. No information file reads as no lines. 0 when it
+  // could not be read; GetLastProblem says why (FileFault::locked: another user's lock).
+  int ReadInfoFile(const CEnvironObj& env, std::vector<CDrawingFile>& records,
+                   std::vector<int>& unread);
 
   int IsLockFolder() const;
   // Takes the edit lock, creating an empty information file when there is none. Finishes or

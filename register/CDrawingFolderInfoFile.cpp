@@ -7,6 +7,7 @@
 #include "hostlibs/environ/CEnvironObj.h"
 #include "register/CDrawingFolder.h"
 #include "register/CDrawingFolderInfo.h"
+#include "register/InfoFileLines.h"
 
 namespace {
 
@@ -14,66 +15,11 @@ namespace {
 // file elsewhere, would lead the rewrite outside the register.
 constexpr UINT kLockFlags =
     CFile::modeReadWrite | CFile::shareExclusive | CFile::typeText | CFile::modeSingleLink;
+// Shared access: it waits for no one, and keeps a save (which needs the file alone) out.
+constexpr UINT kReadFlags =
+    CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary | CFile::modeSingleLink;
 // The file is not truncated on opening: it keeps its lines until the new ones are written.
 constexpr UINT kSaveFlags = kLockFlags | CFile::modeCreate | CFile::modeNoTruncate;
-
-// No record line comes near this; a longer one is damage, and is not held in memory whole.
-constexpr size_t kMaxLineBytes = 64 * 1024;
-
-// Splits the information file's bytes into lines ending in CR LF, LF or a lone CR, as
-// editors on either system leave them; a UTF-8 byte order mark before the first is skipped.
-class LineSplitter {
- public:
-  template <typename OnLine>
-  void Feed(std::string_view bytes, OnLine on_line) {
-    for (const char c : bytes) {
-      if (at_start_ && Bom(c)) continue;
-      if (after_cr_ && c == '\n') {
-        after_cr_ = false;
-        continue;
-      }
-      after_cr_ = c == '\r';
-      if (c == '\r' || c == '\n') {
-        End(on_line);
-      } else if (line_.size() < kMaxLineBytes) {
-        line_.push_back(c);
-      } else {
-        overlong_ = true;
-      }
-    }
-  }
-  template <typename OnLine>
-  void Finish(OnLine on_line) {
-    if (!line_.empty() || overlong_) End(on_line);
-  }
-
- private:
-  bool Bom(char c) {
-    static constexpr char kBom[] = "\xEF\xBB\xBF";
-    if (bom_seen_ < 3 && c == kBom[bom_seen_]) {
-      ++bom_seen_;
-      at_start_ = bom_seen_ < 3;
-      return true;
-    }
-    at_start_ = false;
-    line_.append(kBom, bom_seen_);  // the start of a line that merely looked like a mark
-    return false;
-  }
-  template <typename OnLine>
-  void End(OnLine on_line) {
-    at_start_ = false;
-    on_line(++number_, overlong_ ? std::string_view() : std::string_view(line_), overlong_);
-    line_.clear();
-    overlong_ = false;
-  }
-
-  std::string line_;
-  int number_ = 0;
-  size_t bom_seen_ = 0;
-  bool at_start_ = true;
-  bool after_cr_ = false;
-  bool overlong_ = false;
-};
 
 }  // namespace
 
@@ -163,12 +109,36 @@ void CDrawingFolder::ReadRecords(const CEnvironObj& env) {
       AddLoadFile(env, record);
     }
   };
-  LineSplitter lines;
-  std::string chunk(64 * 1024, '\0');
-  while (const UINT got = file.Read(chunk.data(), static_cast<UINT>(chunk.size()))) {
-    lines.Feed(std::string_view(chunk.data(), got), on_line);
+  InfoFileLines::ReadAll(file, on_line);
+}
+
+int CDrawingFolder::ReadInfoFile(const CEnvironObj& env, std::vector<CDrawingFile>& records,
+                                 std::vector<int>& unread) {
+  problem_ = {};
+  records.clear();
+  unread.clear();
+  CFile file;
+  CFileException error(CFileException::none, 0, CString());
+  if (!file.Open(InfoFilePath(env), kReadFlags, &error)) {
+    if (error.m_lOsError == ENOENT) return 1;  // nothing registered yet
+    return Failed(afx::ProblemOf(error, false));
   }
-  lines.Finish(on_line);
+  try {
+    InfoFileLines::ReadAll(file, [&](int number, std::string_view line, bool overlong) {
+      CDrawingFile record;
+      if (overlong || !record.Parse(CString(line))) {
+        unread.push_back(number);
+      } else {
+        record.Naming(env.GetNaming());  // composed as the register composes its names
+        records.push_back(record);
+      }
+    });
+  } catch (const CFileException& e) {
+    return Failed(afx::ProblemOf(e, false));
+  } catch (const std::bad_alloc&) {
+    return Failed({afx::FileFault::readError, ENOMEM, InfoFilePath(env)});
+  }
+  return 1;
 }
 
 int CDrawingFolder::LoadFiles(const CEnvironObj& env, int keepLock) {

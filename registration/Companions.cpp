@@ -31,6 +31,10 @@ bool IsSxfDrawing(const CEnvironObj& env, const CString& name) {
   return ext.CompareNoCase(".SFC") == 0 || ext.CompareNoCase(".P21") == 0;
 }
 
+CString SafName(const CEnvironObj& env, const CString& name) {
+  return env.GetBaseNameFromFileName(name) + ".SAF";
+}
+
 CStringArray CompanionFiles(const CEnvironObj& env, const CString& src_path) {
   CStringArray rasters;
   if (!IsSxfDrawing(env, env.GetFileNameFromRelativePath(src_path))) return rasters;
@@ -46,7 +50,7 @@ CStringArray CompanionFiles(const CEnvironObj& env, const CString& src_path,
   const CString name = env.GetFileNameFromRelativePath(src_path);
   if (!IsSxfDrawing(env, name)) return names;
   const CString folder = env.GetDirNameFromRelativePath(src_path);
-  const CString saf = NameOnDisk(env, folder, env.GetBaseNameFromFileName(name) + ".SAF");
+  const CString saf = NameOnDisk(env, folder, SafName(env, name));
   CString saf_path = folder;
   env.AddFileName(saf_path, saf);
   if (env.IsExist(saf_path) == 0) names.Add(saf);

@@ -11,6 +11,8 @@ namespace registration {
 
 // Whether the file is an SXF drawing (.SFC or .P21, any case).
 bool IsSxfDrawing(const CEnvironObj& env, const CString& name);
+// The name of the .SAF attribute file of the SXF drawing name: its base name and ".SAF".
+CString SafName(const CEnvironObj& env, const CString& name);
 // The companions of src_path, names relative to its folder: the .SAF file when it exists,
 // then the raster files. Empty for a file that is no SXF drawing.
 CStringArray CompanionFiles(const CEnvironObj& env, const CString& src_path);

@@ -12,6 +12,9 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <nlohmann/json.hpp>
+#include <set>
+#include <sstream>
 #include <vector>
 
 #include "framework/CFile.h"
@@ -92,7 +95,8 @@ class Program : public ::testing::Test {
 };
 
 TEST_F(Program, HelpAndVersionAreShownForTheProgramAndEachCommand) {
-  EXPECT_TRUE(Ran(Drawreg("--help"), 0, {"demo", "tree", "list", "entry", "--root", "--ui"}));
+  EXPECT_TRUE(
+      Ran(Drawreg("--help"), 0, {"demo", "tree", "list", "entry", "check", "--root", "--ui"}));
   const ProgramRun entry = Drawreg("entry --help");
   EXPECT_TRUE(Ran(entry, 0, {"--page", "--catalogue"}));
   EXPECT_FALSE(Holds(entry.out, "--files"));
@@ -111,9 +115,10 @@ TEST_F(Program, HelpAndVersionAreShownForTheProgramAndEachCommand) {
 TEST_F(Program, UnknownOptionsCommandsAndMissingArgumentsAreUsageErrors) {
   reg.MakeFile("a.dwg");
   const std::string a = reg.dir.path() + "/a.dwg";
-  for (const std::string& args :
-       std::vector<std::string>{"", "frobnicate", "list", "entry " + a /* no --to */,
-                                "--ui gtk tree --root " + root, "tree --root"})
+  for (const std::string& args : std::vector<std::string>{
+           "", "frobnicate", "list", "entry " + a /* no --to */, "--ui gtk tree --root " + root,
+           "tree --root", "check --json --csv --root " + root,
+           "check --root " + root + " " + reg.dir.path() /* outside */})
     EXPECT_EQ(2, Drawreg(args).status) << args;
   // A mistyped option is never taken for an option's value or a file to register.
   EXPECT_TRUE(Ran(Entry(a, "--pgae 5"), 2, {"--pgae"}));
@@ -305,6 +310,10 @@ TEST_F(Program, TheNamingEditionIsSetPerRegisterAndAskedForWhenRecordsExist) {
   EXPECT_TRUE(Holds(Drawreg("list " + Quoted(folder)).out, Utf8(u8" 001D0PLZ-平面図.P21 ")));
   EXPECT_TRUE(Ran(Drawreg("naming 2004 --yes" + at_root), 0));
   EXPECT_TRUE(Holds(Drawreg("list " + Quoted(folder)).out, " D0PL001Z.P21 "));
+  // A part no setter would take, written by another program, is reported by the check.
+  std::ofstream(folder + "/FOLDERINF.$$$", std::ios::app)
+      << "a.dwg\tD\t1\t0\t1\tPL\t007\tB\tabc\t\r\n";
+  EXPECT_TRUE(Ran(Drawreg("check" + at_root), 1, {"user-defined part \"abc\""}));
   // A settings file that is a link, or names another edition, is refused before any work.
   std::filesystem::remove(settings);
   reg.MakeFile("elsewhere.conf", "naming = 2017\n");
@@ -316,6 +325,102 @@ TEST_F(Program, TheNamingEditionIsSetPerRegisterAndAskedForWhenRecordsExist) {
   WriteBytes(CString(settings), "naming = 2010\n");
   EXPECT_TRUE(Ran(Drawreg("list " + Quoted(folder)), 2, {"2004 or 2017"}));
   EXPECT_EQ(2, Drawreg("naming 2016" + at_root).status);
+}
+
+// The lines of out that hold text.
+int LinesHolding(const std::string& out, const std::string& text) {
+  int count = 0;
+  std::istringstream lines(out);
+  for (std::string line; std::getline(lines, line);)
+    count += line.find(text) != std::string::npos ? 1 : 0;
+  return count;
+}
+
+TEST_F(Program, CheckReportsEachPlantedProblemOnceAndNothingOnACleanRegister) {
+  // A clean register: a drawing, and an SXF drawing with its attribute and raster files.
+  reg.MakeDir("src");
+  reg.MakeFile("src/a.dwg");
+  reg.MakeFile("src/gone.dwg");
+  reg.MakeFile("src/X.P21", "DATA;\n#10=EXTERNAL_IMAGE('$$RASTER$$pic.tif');\nENDSEC;\n");
+  reg.MakeFile("src/X.SAF", "attributes");
+  reg.MakeFile("src/pic.tif", "raster");
+  reg.MakeFile("root/drawreg.conf", "naming = 2017\n");
+  ASSERT_EQ(0, Entry(reg.dir.path() + "/src/a.dwg", "--life D --type PL --page 1").status);
+  ASSERT_EQ(0, Entry(reg.dir.path() + "/src/gone.dwg", "--life D --type PL --page 2").status);
+  ASSERT_EQ(0, Entry(reg.dir.path() + "/src/X.P21", "--life D --type PF --page 3").status);
+  const std::string check = "check --root " + Quoted(root);
+  EXPECT_TRUE(Ran(Drawreg(check), 0));
+  EXPECT_EQ("", Drawreg(check).out);
+
+  // One of each problem.
+  std::filesystem::remove(folder + "/gone.dwg");
+  std::filesystem::remove(folder + "/X.SAF");
+  reg.MakeFile("root/F/stray.txt");
+  reg.MakeFile("root/F/c.dwg");
+  reg.MakeFile("root/F/r.dwg");
+  reg.MakeFile("root/F/FOLDERINF.$$$.journal", "half a save");
+  reg.MakeFile("root/F/.drawreg-copy-1234", "half a copy");
+  std::ofstream(folder + "/FOLDERINF.$$$", std::ios::app)
+      << "c.dwg\tD\t0\t0\t1\tPL\t001\t0\t\r\n"  // the deliverable name of a.dwg
+      << "r.dwg\tx\t0\t0\t1\tPL\t001\tB\t\r\n"  // a life cycle no setter takes
+      << "no record\r\n";
+  const ProgramRun run = Drawreg(check);
+  EXPECT_EQ(1, run.status) << run.out;
+  // Each once, on a line of its own that names the folder and the file; nothing else.
+  const std::string expected[] = {folder + "/gone.dwg: registered, but the file is missing",
+                                  folder + "/stray.txt: no record lists it",
+                                  // in the register's edition, 2017
+                                  folder + "/001D0PL0.dwg: deliverable name given 2 times",
+                                  folder + "/r.dwg: a record the register refuses: life cycle",
+                                  folder + "/X.P21: its attribute file \"X.SAF\" is missing",
+                                  folder + "/FOLDERINF.$$$: line 6 is no record",
+                                  folder + "/FOLDERINF.$$$.journal: the journal",
+                                  folder + "/.drawreg-copy-1234: a temporary copy"};
+  for (const std::string& line : expected)
+    EXPECT_EQ(1, LinesHolding(run.out, line)) << line << "\n" << run.out;
+  EXPECT_EQ(8, LinesHolding(run.out, ""));
+  // A check writes nothing: the journal is not replayed, the records of gone files stay.
+  EXPECT_TRUE(std::filesystem::exists(folder + "/FOLDERINF.$$$.journal"));
+  EXPECT_TRUE(Holds(ReadBytes(CString(folder + "/FOLDERINF.$$$")), "gone.dwg\t"));
+  EXPECT_EQ(0, LinesHolding(run.out, "drawreg.conf"));
+
+  // The same problems for scripts.
+  const ProgramRun json = Drawreg(check + " --json");
+  EXPECT_EQ(1, json.status);
+  const nlohmann::json report = nlohmann::json::parse(json.out);
+  EXPECT_EQ(root, report["root"]);
+  EXPECT_EQ(1, report["folders"]);
+  std::multiset<std::string> kinds;
+  for (const auto& problem : report["problems"]) {
+    kinds.insert(problem["kind"].get<std::string>());
+    EXPECT_EQ(folder, problem["folder"]);
+    EXPECT_EQ(problem["kind"] == "line", problem.contains("line"));
+  }
+  EXPECT_EQ((std::multiset<std::string>{"missing", "unlisted", "duplicate", "refused", "companion",
+                                        "line", "leftover", "leftover"}),
+            kinds);
+  // And as a sheet: a byte order mark, a header row and a row each.
+  const ProgramRun sheet = Drawreg(check + " --csv");
+  EXPECT_EQ(0u,
+            sheet.out.find("\xEF\xBB\xBF\"kind\",\"folder\",\"file\",\"line\",\"problem\"\r\n"));
+  EXPECT_EQ(9, LinesHolding(sheet.out, "\r"));
+}
+
+TEST_F(Program, CheckReportsAndSkipsAFolderAnotherUserHolds) {
+  reg.MakeDir("root/G");
+  reg.MakeFile("a.dwg");
+  ASSERT_EQ(0, Entry(reg.dir.path() + "/a.dwg", "--life D --type PL --page 1").status);
+  reg.MakeFile("root/F/stray.txt");  // not seen: the folder is not checked
+  const pid_t holder = HoldLock(folder + "/FOLDERINF.$$$", 5000);
+  ASSERT_GT(holder, 0);
+  const ProgramRun run = Drawreg("check --wait 0.3 --root " + Quoted(root));
+  kill(holder, SIGTERM);
+  waitpid(holder, nullptr, 0);
+  EXPECT_TRUE(Ran(run, 1, {folder + "/FOLDERINF.$$$: locked by another user"}));
+  EXPECT_EQ(1, LinesHolding(run.out, "")) << run.out;
+  EXPECT_FALSE(std::filesystem::exists(root + "/G/FOLDERINF.$$$")) << "a check creates nothing";
+  // Once let go, the folder is checked.
+  EXPECT_TRUE(Ran(Drawreg("check --wait 0.3 --root " + Quoted(root)), 1, {"/stray.txt: "}));
 }
 
 }  // namespace

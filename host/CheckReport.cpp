@@ -1,0 +1,75 @@
+#include "host/CheckReport.h"
+
+#include <csv.h>
+
+#include <nlohmann/json.hpp>
+
+#include "framework/FileSystem.h"
+#include "host/Text.h"
+
+namespace host {
+
+namespace {
+
+// A name for a script or a sheet: its UTF-8 as it is, or escaped when it has none.
+std::string ScriptText(const CString& text) {
+  std::string utf8;
+  return afx::TryToUtf8(text, utf8) ? utf8 : Printable(text);
+}
+
+// The path of the problem's file, or of its folder when it is about the folder.
+CString ProblemPath(const CheckProblem& problem) {
+  if (problem.file.IsEmpty()) return problem.folder;
+  return problem.folder + CString(std::string(1, kPathSeparator)) + problem.file;
+}
+
+// One field of a sheet, quoted as spreadsheets quote: always, with inner quotes doubled.
+void AppendField(std::string& row, const std::string& field) {
+  const size_t size = csv_write(nullptr, 0, field.data(), field.size());
+  const size_t start = row.size();
+  row.resize(start + size);
+  csv_write(row.data() + start, size, field.data(), field.size());
+}
+
+}  // namespace
+
+std::string CheckLines(const std::vector<CheckProblem>& problems) {
+  std::string out;
+  for (const CheckProblem& problem : problems)
+    out += Printable(ProblemPath(problem)) + ": " + problem.message + "\n";
+  return out;
+}
+
+std::string CheckJson(const CString& root, int folders, const std::vector<CheckProblem>& problems) {
+  nlohmann::json list = nlohmann::json::array();
+  for (const CheckProblem& p : problems) {
+    nlohmann::json item = {{"kind", KindKey(p.kind)},
+                           {"folder", ScriptText(p.folder)},
+                           {"file", ScriptText(p.file)},
+                           {"message", p.message}};
+    if (p.line > 0) item["line"] = p.line;
+    list.push_back(std::move(item));
+  }
+  const nlohmann::json report = {
+      {"root", ScriptText(root)}, {"folders", folders}, {"problems", std::move(list)}};
+  return report.dump(2) + "\n";
+}
+
+std::string CheckSheet(const std::vector<CheckProblem>& problems) {
+  std::string sheet = "\xEF\xBB\xBF";
+  const auto row = [&](const std::vector<std::string>& fields) {
+    for (size_t i = 0; i < fields.size(); ++i) {
+      if (i) sheet += ',';
+      AppendField(sheet, fields[i]);
+    }
+    sheet += "\r\n";
+  };
+  row({"kind", "folder", "file", "line", "problem"});
+  for (const CheckProblem& p : problems) {
+    row({KindKey(p.kind), ScriptText(p.folder), ScriptText(p.file),
+         p.line > 0 ? std::to_string(p.line) : "", p.message});
+  }
+  return sheet;
+}
+
+}  // namespace host
