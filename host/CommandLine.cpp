@@ -33,6 +33,10 @@ void AddWait(CLI::App& command, CommandLine& out, const char* what) {
       ->check(Check(CheckSeconds));
 }
 
+void AddJson(CLI::App& command, CommandLine& out) {
+  command.add_flag("--json", out.json, "print it as JSON (UTF-8) for scripts");
+}
+
 // Adds a field option whose value the drawing record must keep as given.
 void AddField(CLI::App& entry, const char* name, std::optional<std::string>& slot,
               std::string (*check)(const std::string&), const char* what, const char* type) {
@@ -77,12 +81,14 @@ void AddCommands(CLI::App& app, CommandLine& out) {
   tree->fallthrough();
   tree->add_flag("--files", out.tree_files, "list each folder's registered files too");
   AddWait(*tree, out, "a folder");
+  AddJson(*tree, out);
 
   CLI::App* list = app.add_subcommand("list", "the registered files of a folder");
   list->fallthrough();
   list->add_option("FOLDER", out.folder, "a folder of the register")->required()->type_name("");
   list->add_flag("--gui", out.gui, "show them in the registered files dialog on screen");
   AddWait(*list, out, "the folder");
+  AddJson(*list, out);
 
   CLI::App* naming = app.add_subcommand(
       "naming", "show or set the edition of the naming rule the register's names follow");
@@ -95,6 +101,30 @@ void AddCommands(CLI::App& app, CommandLine& out) {
       ->type_name("2004|2017");
   naming->add_flag("--yes", out.yes, "consent to changing the names of registered files");
   AddWait(*naming, out, "a folder");
+}
+
+// template list|show and linkbox show: the template family's files as they are stored.
+void AddTemplateViews(CLI::App& app, CommandLine& out) {
+  CLI::App* tmpl = app.add_subcommand("template", "the deliverable templates");
+  tmpl->require_subcommand(1, 1);
+  tmpl->fallthrough();
+  CLI::App* list = tmpl->add_subcommand(
+      "list", "the user (.TFT) and standard (.@FT) templates in TOVO/TEMPLATE, with their names");
+  list->fallthrough();
+  AddJson(*list, out);
+  CLI::App* show =
+      tmpl->add_subcommand("show", "a template's output settings and its folders and file boxes");
+  show->fallthrough();
+  show->add_option("FILE", out.file, "a template file")->required()->type_name("");
+  AddJson(*show, out);
+
+  CLI::App* linkbox = app.add_subcommand("linkbox", "the link boxes of deliverables");
+  linkbox->require_subcommand(1, 1);
+  linkbox->fallthrough();
+  CLI::App* box_show = linkbox->add_subcommand("show", "a link box file's links");
+  box_show->fallthrough();
+  box_show->add_option("FILE", out.file, "a link box file")->required()->type_name("");
+  AddJson(*box_show, out);
 }
 
 void AddCheck(CLI::App& app, CommandLine& out) {
@@ -115,6 +145,10 @@ void AddCheck(CLI::App& app, CommandLine& out) {
 
 Command Chosen(const CLI::App& app) {
   if (app.got_subcommand("check")) return Command::check;
+  if (const CLI::App* tmpl = app.get_subcommand("template"); tmpl->parsed()) {
+    return tmpl->got_subcommand("list") ? Command::template_list : Command::template_show;
+  }
+  if (app.got_subcommand("linkbox")) return Command::linkbox_show;
   if (app.got_subcommand("tree")) return Command::tree;
   if (app.got_subcommand("list")) return Command::list;
   if (app.got_subcommand("entry")) return Command::entry;
@@ -141,6 +175,7 @@ int ParseCommandLine(int argc, char** argv, CommandLine& out) {
   AddCommands(app, out);
   AddEntry(app, out);
   AddCheck(app, out);
+  AddTemplateViews(app, out);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

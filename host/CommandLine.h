@@ -9,7 +9,17 @@
 
 namespace host {
 
-enum class Command { demo, tree, list, entry, check, naming };
+enum class Command {
+  demo,
+  tree,
+  list,
+  entry,
+  check,
+  template_list,
+  template_show,
+  linkbox_show,
+  naming
+};
 
 struct GlobalOptions {
   std::string root;       // --root, UTF-8; empty when not given
@@ -36,9 +46,10 @@ struct CommandLine {
   std::string naming;                // naming [2004|2017]; empty: show it
   std::string catalogue;             // entry --catalogue FILE
   std::vector<std::string> checked;  // check FOLDER...
-  bool json = false;                 // check --json
+  bool json = false;                 // --json of every command that prints a table or a tree
   bool csv = false;                  // check --csv
   double wait_seconds = 10;          // tree, list, entry, check, naming --wait
+  std::string file;                  // template show FILE, linkbox show FILE
 };
 
 // Parses argv into out. Returns -1 when the command is to run; otherwise the program's exit

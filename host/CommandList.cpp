@@ -2,12 +2,15 @@
 // and the register's folders.
 #include <filesystem>
 #include <iostream>
+#include <nlohmann/json.hpp>
 
 #include "dialogs/CDrawingFilesDialog.h"
 #include "framework/FileSystem.h"
 #include "host/Commands.h"
 #include "host/Config.h"
+#include "host/Json.h"
 #include "host/LockWait.h"
+#include "host/RegisterJson.h"
 #include "host/RegisterSession.h"
 #include "host/RegisterView.h"
 #include "host/Report.h"
@@ -46,7 +49,11 @@ int RunList(const CommandLine& line) {
     dialog.DoModal();
     return 0;
   }
-  std::cout << FilesTable(reg.env, *folder);
+  if (line.json) {
+    PrintJson(FilesJson(reg.env, *folder));
+  } else {
+    std::cout << FilesTable(reg.env, *folder);
+  }
   return 0;
 }
 
@@ -54,7 +61,11 @@ int RunTree(const CommandLine& line) {
   RegisterSession reg(ResolvePaths(line.global));
   LockWait wait(line.wait_seconds);
   bool complete = true;
-  std::cout << TreeText(reg.env, reg.manager, line.tree_files, wait, complete);
+  if (line.json) {
+    PrintJson(TreeJson(reg.env, reg.manager, line.tree_files, wait, complete));
+  } else {
+    std::cout << TreeText(reg.env, reg.manager, line.tree_files, wait, complete);
+  }
   return complete ? 0 : 1;
 }
 

@@ -11,6 +11,9 @@ int RunTree(const CommandLine& line);
 int RunDemo(const CommandLine& line);
 int RunEntry(const CommandLine& line);
 int RunCheck(const CommandLine& line);
+int RunTemplateList(const CommandLine& line);
+int RunTemplateShow(const CommandLine& line);
+int RunLinkBoxShow(const CommandLine& line);
 int RunNaming(const CommandLine& line);
 
 }  // namespace host

@@ -29,6 +29,12 @@ int Run(const CommandLine& line) {
       return RunEntry(line);
     case Command::check:
       return RunCheck(line);
+    case Command::template_list:
+      return RunTemplateList(line);
+    case Command::template_show:
+      return RunTemplateShow(line);
+    case Command::linkbox_show:
+      return RunLinkBoxShow(line);
     case Command::naming:
       return RunNaming(line);
   }

@@ -308,6 +308,7 @@ TEST_F(Program, TheNamingEditionIsSetPerRegisterAndAskedForWhenRecordsExist) {
   reg.MakeFile(CString(u8"001D0PLZ-平面図.P21"));
   ASSERT_TRUE(Ran(Entry(named), 0));
   EXPECT_TRUE(Holds(Drawreg("list " + Quoted(folder)).out, Utf8(u8" 001D0PLZ-平面図.P21 ")));
+  EXPECT_TRUE(Holds(Drawreg("list --json " + Quoted(folder)).out, Utf8(u8"\"title\": \"平面図\"")));
   EXPECT_TRUE(Ran(Drawreg("naming 2004 --yes" + at_root), 0));
   EXPECT_TRUE(Holds(Drawreg("list " + Quoted(folder)).out, " D0PL001Z.P21 "));
   // A part no setter would take, written by another program, is reported by the check.
