@@ -1,9 +1,12 @@
 #include "dialogs/BatchCommands.h"
 
+#include "dialogs/CDrawingFilesDialog.h"
 #include "dialogs/CMultiSettingSheet.h"
 #include "dialogs/CPageRenNoDialog.h"
 #include "dialogs/ChooseDrawingType.h"
 #include "dialogs/DialogModule.h"
+#include "dialogs/DialogResources.h"
+#include "hostlibs/dlgbase/BitButton.h"
 #include "hostlibs/reslib/CSetInstance.h"
 #include "register/CDrawingFile.h"
 
@@ -49,6 +52,40 @@ void NumberMarkedRows(CMultiSettingSheet& sheet, CWnd* dialog) {
   if (numbering.DoModal() != IDOK) return;
   sheet.SetPageRenNo(start, step);
   sheet.SetFocus();
+}
+
+void ShowSelectAllPicture(BitButton& button) {
+  ButtonDef def{};
+  def.up = ResLibBitmap(IDB_SELECT_ALL);
+  def.down = ResLibBitmap(IDB_SELECT_ALL);
+  button.SetButtonDef(def, 1, 1);
+}
+
+void ShowRegisteredFiles(const CEnvironObj* env, CDrawingFolder* folder, CWnd* dialog) {
+  CSetInstance guard(ResourceModule());
+  CDrawingFilesDialog files(env, folder, dialog);
+  files.DoModal();
+}
+
+bool FocusIsOnOK(const CDialog& dialog) {
+  const CWnd* focus = dialog.GetFocus();
+  return focus && focus->GetDlgCtrlID() == IDOK;
+}
+
+void AppendCopies(const TVector<CDrawingFile*>& records, TVector<CDrawingFile*>& copies) {
+  for (int i = 0; i < records.GetCnt(); ++i)
+    copies.Append(new CDrawingFile(*records[i]));
+}
+
+void DeleteCopies(TVector<CDrawingFile*>& copies) {
+  for (int i = 0; i < copies.GetCnt(); ++i)
+    delete copies[i];
+  copies.Resize(0);
+}
+
+void WriteBack(const TVector<CDrawingFile*>& copies, TVector<CDrawingFile*>& records) {
+  for (int i = 0; i < records.GetCnt() && i < copies.GetCnt(); ++i)
+    *records[i] = *copies[i];
 }
 
 }  // namespace drawreg

@@ -1,13 +1,9 @@
 #include "dialogs/CMultiSettingDialog.h"
 
 #include "dialogs/BatchCommands.h"
-#include "dialogs/CDrawingFilesDialog.h"
 #include "dialogs/CMultiSettingSheet.h"
-#include "dialogs/DialogModule.h"
 #include "dialogs/DialogResources.h"
 #include "hostlibs/environ/CEnvironObj.h"
-#include "hostlibs/reslib/CSetInstance.h"
-#include "hostlibs/reslib/ResLibBitmap.h"
 #include "register/CDrawingFile.h"
 
 using namespace drawreg;
@@ -36,18 +32,15 @@ CMultiSettingDialog::CMultiSettingDialog(TVector<CDrawingFile*>* records, CDrawi
       env_(env),
       draft_(draft),
       copies_(new TVector<CDrawingFile*>(8)) {
-  // The rows show and check names in the register's edition, whoever made the records.
-  for (int i = 0; records && i < records->GetCnt(); ++i) {
-    auto* copy = new CDrawingFile(*(*records)[i]);
-    if (env) copy->Naming(env->GetNaming());
-    copies_->Append(copy);
-  }
+  if (records) AppendCopies(*records, *copies_);
+  // The rows compose their names in the register's edition, whoever made the records.
+  for (int i = 0; env && i < copies_->GetCnt(); ++i)
+    (*copies_)[i]->Naming(env->GetNaming());
   sheet_ = new CMultiSettingSheet(copies_, env, draft, this, kTextHeight);
 }
 
 CMultiSettingDialog::~CMultiSettingDialog() {
-  for (int i = 0; i < copies_->GetCnt(); ++i)
-    delete (*copies_)[i];
+  DeleteCopies(*copies_);
   delete copies_;
   delete sheet_;
 }
@@ -61,10 +54,7 @@ void CMultiSettingDialog::DoDataExchange(CDataExchange* dx) {
 
 BOOL CMultiSettingDialog::OnInitDialog() {
   DialogBase::OnInitDialog();
-  ButtonDef def{};
-  def.up = ResLibBitmap(IDB_SELECT_ALL);
-  def.down = ResLibBitmap(IDB_SELECT_ALL);
-  select_all_.SetButtonDef(def, 1, 1);
+  ShowSelectAllPicture(select_all_);
   return TRUE;
 }
 
@@ -77,9 +67,7 @@ void CMultiSettingDialog::OnTypeSelect() {
 }
 
 void CMultiSettingDialog::OnRegisteredList() {
-  CSetInstance guard(drawreg::ResourceModule());
-  CDrawingFilesDialog files(env_, folder_, this);
-  files.DoModal();
+  ShowRegisteredFiles(env_, folder_, this);
 }
 
 void CMultiSettingDialog::OnPageRenNo() {
@@ -87,8 +75,7 @@ void CMultiSettingDialog::OnPageRenNo() {
 }
 
 void CMultiSettingDialog::OnOK() {
-  const CWnd* focus = GetFocus();
-  if (!focus || focus->GetDlgCtrlID() != IDOK) {
+  if (!FocusIsOnOK(*this)) {
     DialogBase::OnOK();
     return;
   }
@@ -96,7 +83,6 @@ void CMultiSettingDialog::OnOK() {
     GotoDlgCtrl(sheet_);
     return;
   }
-  for (int i = 0; i < records_->GetCnt() && i < copies_->GetCnt(); ++i)
-    *(*records_)[i] = *(*copies_)[i];
+  WriteBack(*copies_, *records_);
   DialogBase::OnOK();
 }

@@ -213,6 +213,11 @@ int CMultiSettingSheet::CheckSetting(TVector<CDrawingFile*>* records, CDrawingFo
   int second = 0;
   const int result = CheckDrawingNames(env_, folder, rows_, records, &first, &second);
   if (result == 0) return 1;
+  ShowNameProblem(result, first, second);
+  return 0;
+}
+
+void CMultiSettingSheet::ShowNameProblem(int result, int first, int second) {
   CString message;
   if (result == 1) {
     message.Format(CString(u8"%d行目の図面種類が設定されていません。"), first + 1);
@@ -225,5 +230,4 @@ int CMultiSettingSheet::CheckSetting(TVector<CDrawingFile*>* records, CDrawingFo
   if (parent_) parent_->MessageBox(message, CString(u8"データエラー"), MB_OK | MB_ICONEXCLAMATION);
   SkipTo(first, 0);
   if (result == 2) SetMark(second);
-  return 0;
 }

@@ -31,6 +31,10 @@ class CMultiSettingSheet : public RVSheet {
   // caller's records the rows are copies of); 1 when all is well. Otherwise the first problem
   // is shown in a message box and the grid moves to the row concerned; 0.
   int CheckSetting(TVector<CDrawingFile*>* records, CDrawingFolder* folder);
+  // Shows a problem CheckDrawingNames found in these rows (result 1 to 3, rows first and
+  // second) in a message box and moves the grid to the row concerned, marking the second row
+  // of a duplicate.
+  void ShowNameProblem(int result, int first, int second);
 
   int HowEdit(int row, int col) override;
   void GetItemText(int row, int col, CString& text) override;

@@ -6,6 +6,8 @@
 // The pictures, embedded from dialogs/resources at build time.
 extern const unsigned char kSelectAllBitmap[];
 extern const std::size_t kSelectAllBitmapSize;
+extern const unsigned char kFolderTreeBitmap[];
+extern const std::size_t kFolderTreeBitmapSize;
 
 namespace drawreg {
 
@@ -95,6 +97,32 @@ afx::DialogTemplate MultiSetting() {
           }};
 }
 
+afx::DialogTemplate MultiFolderSetting() {
+  constexpr DWORD kTree = TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+  return {IDD_MULTI_FOLDER_SETTING,
+          u8"DRAWING一括設定",
+          547,
+          338,
+          kFont,
+          9,
+          {
+              {IDC_FOLDER_TREE, K::TreeView, kTree | WS_BORDER | WS_TABSTOP, "", 7, 30, 121, 283},
+              // The grid takes this list box over.
+              {IDC_SHEET, K::ListBox, WS_BORDER | WS_VSCROLL | WS_TABSTOP, "", 130, 30, 417, 283},
+              {IDOK, K::Button, BS_OWNERDRAW | WS_TABSTOP, "OK", 7, 7, 55, 19},
+              {IDCANCEL, K::Button, BS_OWNERDRAW | WS_TABSTOP, u8"キャンセル", 63, 7, 55, 19},
+              {IDC_SELECT_ALL, K::Button, BS_OWNERDRAW | BS_BITMAP | WS_TABSTOP, u8"全選択", 130, 7,
+               55, 19},
+              {IDC_PAGE_REN_NO, K::Button, BS_PUSHBUTTON | WS_TABSTOP, u8"図面番号連番設定", 239, 7,
+               78, 19},
+              {IDC_TYPE_SELECT, K::Button, BS_PUSHBUTTON | WS_TABSTOP, u8"図面種類選択", 319, 7, 78,
+               19},
+              {IDC_REGISTERED_LIST, K::Button, BS_PUSHBUTTON | WS_TABSTOP, u8"登録済みデータ確認",
+               399, 7, 78, 19},
+              {IDC_STATUS, K::Static, SS_LEFT | SS_CENTERIMAGE | kBordered, "", 7, 315, 543, 16},
+          }};
+}
+
 afx::DialogTemplate PageRenNo() {
   return {IDD_PAGE_REN_NO,
           u8"図面番号連番設定",
@@ -123,7 +151,9 @@ void AddDialogResources(afx::ResourceModule& module) {
   module.AddDialog(DrawingFiles());
   module.AddDialog(MultiSetting());
   module.AddDialog(PageRenNo());
+  module.AddDialog(MultiFolderSetting());
   module.AddBitmap({IDB_SELECT_ALL, kSelectAllBitmap, kSelectAllBitmapSize});
+  module.AddBitmap({IDB_FOLDER_TREE, kFolderTreeBitmap, kFolderTreeBitmapSize});
 }
 
 }  // namespace drawreg

@@ -10,9 +10,13 @@ constexpr UINT IDD_SINGLE_SETTING = 30000;
 constexpr UINT IDD_DRAWING_FILES = 30002;
 constexpr UINT IDD_MULTI_SETTING = 30003;
 constexpr UINT IDD_PAGE_REN_NO = 30004;
+constexpr UINT IDD_MULTI_FOLDER_SETTING = 30005;
 
 // The picture of the batch dialogs' select-all button.
 constexpr UINT IDB_SELECT_ALL = 1002;
+// The images of the folder tree: four 20 x 20 pictures, magenta transparent. A folder on the
+// way, the same selected, a destination folder, the same selected.
+constexpr UINT IDB_FOLDER_TREE = 30005;
 
 // Controls of the single setting dialog.
 constexpr int IDC_PREVIEW = 30000;
@@ -39,6 +43,8 @@ constexpr int IDC_REGISTERED_LIST = 30011;
 constexpr int IDC_TYPE_SELECT = 30012;
 constexpr int IDC_STATUS = 30013;
 constexpr int IDC_PAGE_REN_NO = 30014;
+// The folder tree of the multi-folder batch setting dialog.
+constexpr int IDC_FOLDER_TREE = 30019;
 // Controls of the sequential drawing number dialog.
 constexpr int IDC_DIRECTION_PLUS = 30015;
 constexpr int IDC_DIRECTION_MINUS = 30016;

@@ -106,7 +106,7 @@ PendingCopy::~PendingCopy() {
   errno = saved;
 }
 
-bool PendingCopy::Write(const CString& src, const CString& dst, const Seen& seen) {
+bool PendingCopy::Write(const CString& src, const CString& dst, const Seen& seen, bool durable) {
   std::string from;
   if (!TryToUtf8(src, from) || !TryToUtf8(dst, dst_)) {
     errno = EILSEQ;
@@ -120,9 +120,13 @@ bool PendingCopy::Write(const CString& src, const CString& dst, const Seen& seen
   if (!out.ok()) return false;
   temp_ = temp;
   const struct timespec times[2] = {st.st_atim, st.st_mtim};
-  // Durable before it takes the destination's name: a record may name it right after.
-  return CopyContents(in.get(), out.get(), st.st_size, seen) && ::fsync(out.get()) == 0 &&
-         ::fchmod(out.get(), st.st_mode & 07777) == 0 && ::futimens(out.get(), times) == 0;
+  if (!CopyContents(in.get(), out.get(), st.st_size, seen)) return false;
+  // Durable before it takes the destination's name: a record may name it right after. Else
+  // its writing starts now, and the caller waits for it with the others.
+  const bool flushed = durable ? ::fsync(out.get()) == 0
+                               : ::sync_file_range(out.get(), 0, 0, SYNC_FILE_RANGE_WRITE) == 0;
+  return flushed && ::fchmod(out.get(), st.st_mode & 07777) == 0 &&
+         ::futimens(out.get(), times) == 0;
 }
 
 bool PendingCopy::Commit(bool fail_if_exists) {
@@ -141,6 +145,29 @@ bool PendingCopy::Commit(bool fail_if_exists) {
   if (::rename(temp_.c_str(), dst_.c_str()) != 0) return false;
   temp_.clear();
   return true;
+}
+
+namespace {
+
+// fsync or syncfs of an open folder.
+bool SyncOpenFolder(const CString& folder, int (*sync)(int)) {
+  std::string path;
+  if (!TryToUtf8(folder, path)) {
+    errno = EILSEQ;
+    return false;
+  }
+  Fd fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  return fd.ok() && sync(fd.get()) == 0;
+}
+
+}  // namespace
+
+bool SyncFileSystemOf(const CString& folder) {
+  return SyncOpenFolder(folder, ::syncfs);
+}
+
+bool SyncFolder(const CString& folder) {
+  return SyncOpenFolder(folder, ::fsync);
 }
 
 }  // namespace afx

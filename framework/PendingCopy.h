@@ -22,8 +22,11 @@ class PendingCopy {
   // Copies src (a regular file; a FIFO is refused, never waited on) into a temporary file in
   // dst's folder, made durable. With seen, each piece read is shown to it on the way, so that
   // a caller that must read the file anyway reads it once. false on failure, errno says why.
+  // A caller making many copies passes durable false: the disk starts writing the copy while
+  // the next is made, and the caller makes them all durable at once (SyncFileSystemOf) before
+  // any is committed.
   bool Write(const CString& src, const CString& dst,
-             const std::function<void(std::string_view)>& seen = {});
+             const std::function<void(std::string_view)>& seen = {}, bool durable = true);
   // Gives the copy the destination's name: never replacing an existing file when
   // fail_if_exists, never a file held with exclusive sharing. false on failure (errno).
   bool Commit(bool fail_if_exists);
@@ -32,5 +35,11 @@ class PendingCopy {
   std::string temp_;  // the temporary file, UTF-8; empty when there is none
   std::string dst_;
 };
+
+// Makes everything written to the file system holding folder durable, in one call instead of
+// one a file. false on failure (errno).
+bool SyncFileSystemOf(const CString& folder);
+// Makes the names given in folder (by renames) durable. false on failure (errno).
+bool SyncFolder(const CString& folder);
 
 }  // namespace afx

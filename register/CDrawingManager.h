@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/CString.h"
+#include "framework/CStringArray.h"
 #include "framework/FileProblem.h"
 #include "register/CDrawingFile.h"
 #include "register/CDrawingFolder.h"
@@ -51,8 +52,25 @@ class CDrawingManager {
   int EntryFile(const DrawingEntryFileInfo& info, const CString& dst_folder, CStdDraftMgr* draft,
                 CWnd* parent);
 
-  // Why the last EntryFile failed, where a file was at fault (the path and the system's
-  // reason, for the host to show beside the message box).
+  // Registers several files into dst_folder in one pass: one lock, one overwrite question, the
+  // batch setting dialog over all of them, then the copies and one save. A file that is a
+  // companion of another of the list (its .SAF or raster file) travels with it instead of
+  // being registered; a batch of one drawing is EntryFile. 1 registered, 0 otherwise.
+  int EntryFiles(const CStringArray& src_paths, const CString& dst_folder, CStdDraftMgr* draft,
+                 CWnd* parent);
+  // The same with the name fields preset from count records; every record is registered.
+  int EntryFiles(int count, const DrawingEntryFileInfo* infos, const CString& dst_folder,
+                 CStdDraftMgr* draft, CWnd* parent);
+
+  // Lets the user change the name fields of the registered file at path in the single setting
+  // dialog and saves its folder; the file keeps its name. 1 saved, 0 otherwise.
+  int SettingFile(const CString& path, CStdDraftMgr* draft, CWnd* parent);
+  // The same for several registered files of one folder, in the batch setting dialog (one
+  // path: SettingFile); the folder of the first path is the one locked and saved.
+  int SettingFiles(const CStringArray& paths, CStdDraftMgr* draft, CWnd* parent);
+
+  // Why the last registration or setting failed, where a file was at fault (the path and the
+  // system's reason, for the host to show beside the message box).
   const afx::FileProblem& GetLastProblem() const;
 
   // Sets record's source file name, and its name fields when name already follows the
@@ -66,6 +84,13 @@ class CDrawingManager {
   template <typename Fill>
   int Entry(const CString& src_path, const CString& dst_folder, CStdDraftMgr* draft, CWnd* parent,
             Fill fill);
+  // The one algorithm behind both EntryFiles forms, over the drawings to register (paths, at
+  // least two) and the batch's companions; fill(i, name, record) sets a new row's fields.
+  template <typename Fill>
+  int EntryBatch(const CStringArray& paths, const CStringArray& companions,
+                 const CString& dst_folder, CStdDraftMgr* draft, CWnd* parent, Fill fill);
+  // Saves folder after a confirmed setting dialog; 0 with the message when the save failed.
+  int SaveSetting(CDrawingFolder& folder, CWnd* parent);
 
   CDrawingManagerInfo* info_;
 };

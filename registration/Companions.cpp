@@ -59,8 +59,23 @@ CStringArray CompanionFiles(const CEnvironObj& env, const CString& src_path,
   return names;
 }
 
+CStringArray BatchCompanions(const CEnvironObj& env, const CStringArray& paths) {
+  CStringArray all;
+  CSxfImageName images;  // one reader serves the batch
+  images.SetEnvObj(env);
+  for (int i = 0; i < paths.GetSize(); ++i) {
+    if (!IsSxfDrawing(env, env.GetFileNameFromRelativePath(paths[i]))) continue;
+    CStringArray rasters;
+    images.RasterFiles(paths[i], rasters);
+    const CStringArray names = CompanionFiles(env, paths[i], rasters);
+    for (int j = 0; j < names.GetSize(); ++j)
+      all.Add(names[j]);
+  }
+  return all;
+}
+
 bool CopyCompanions(const CEnvironObj& env, const CString& src_path, const CStringArray& names,
-                    const CString& dst_folder, CString& failed) {
+                    const CString& dst_folder, CString& failed, const CopyStep& copy) {
   const CString src_folder = env.GetDirNameFromRelativePath(src_path);
   for (int i = 0; i < names.GetSize(); ++i) {
     CString from = src_folder;
@@ -73,7 +88,7 @@ bool CopyCompanions(const CEnvironObj& env, const CString& src_path, const CStri
       errno = EINVAL;
       return false;
     }
-    if (!CopyFileA(from, to, FALSE)) {
+    if (copy ? !copy(from, to) : !CopyFileA(from, to, FALSE)) {
       failed = to;
       return false;
     }

@@ -2,6 +2,8 @@
 // refers to, which must travel with it into the register.
 #pragma once
 
+#include <functional>
+
 #include "framework/CString.h"
 #include "framework/CStringArray.h"
 
@@ -20,10 +22,14 @@ CStringArray CompanionFiles(const CEnvironObj& env, const CString& src_path);
 // text, SxfRasterScanner): each is given the letter case it has in the source folder.
 CStringArray CompanionFiles(const CEnvironObj& env, const CString& src_path,
                             const CStringArray& rasters);
-// Copies the companions names (from CompanionFiles) of src_path into dst_folder, in order;
-// false at the first failure, whose destination path goes to failed and whose cause stays in
-// errno (those copied before it stay).
+// The companions of every SXF drawing of paths, in order, each drawing's appended in turn.
+CStringArray BatchCompanions(const CEnvironObj& env, const CStringArray& paths);
+// How one file is copied: from, to; false with errno on failure.
+using CopyStep = std::function<bool(const CString&, const CString&)>;
+// Copies the companions names (from CompanionFiles) of src_path into dst_folder, in order,
+// each with copy (by default CopyFileA, overwriting); false at the first failure, whose
+// destination path goes to failed and whose cause stays in errno (those copied before it stay).
 bool CopyCompanions(const CEnvironObj& env, const CString& src_path, const CStringArray& names,
-                    const CString& dst_folder, CString& failed);
+                    const CString& dst_folder, CString& failed, const CopyStep& copy = {});
 
 }  // namespace registration

@@ -16,6 +16,7 @@
 #include "register/CDrawingManagerInfo.h"
 #include "registration/Companions.h"
 #include "registration/DrawingEntryFileInfo.h"
+#include "registration/EntrySteps.h"
 #include "registration/Messages.h"
 #include "registration/RegistrationLock.h"
 
@@ -50,48 +51,6 @@ void CDrawingManager::SetInfoFromFileName(const CString& name, CDrawingFile& rec
   record = fields;
 }
 
-namespace {
-
-// Shows the message for a failed step and keeps what the host needs to tell the user which
-// file it was and why.
-int Refuse(afx::FileProblem& kept, const afx::FileProblem& problem, CWnd* parent,
-           const char8_t* text) {
-  kept = problem;
-  ShowError(parent, text, kEntryCaption);
-  return 0;
-}
-
-// A registered file is a plain regular file with a name the information file can hold.
-int CheckSource(const CString& src_path, const CString& src_name, afx::FileProblem& kept,
-                CWnd* parent) {
-  if (afx::HasControlCharacter(src_name)) {
-    return Refuse(kept, {afx::FileFault::badName, EINVAL, src_path}, parent, kBadName);
-  }
-  const afx::PathLook look = afx::LookAt(src_path, true);
-  if (look.error != 0 && look.error != ENOENT) {
-    return Refuse(kept, {afx::FileFault::readError, look.error, src_path}, parent, kReadFailed);
-  }
-  if (look.error == 0 && !look.isRegular) {
-    return Refuse(kept, {afx::FileFault::notRegular, EINVAL, src_path}, parent, kNotRegularFile);
-  }
-  return 1;
-}
-
-// The companions may not overwrite the file of another record of the folder.
-int CheckCompanions(const CDrawingFolder& folder, const CString& dst_dir, const CStringArray& names,
-                    afx::FileProblem& kept, CWnd* parent) {
-  for (int i = 0; i < names.GetSize(); ++i) {
-    if (folder.FindFile(names[i], 1) < 0) continue;
-    CString path = dst_dir;
-    path += kPathSeparator;
-    path += names[i];
-    return Refuse(kept, {afx::FileFault::writeError, EEXIST, path}, parent, kCompanionIsRegistered);
-  }
-  return 1;
-}
-
-}  // namespace
-
 template <typename Fill>
 int CDrawingManager::Entry(const CString& src_path, const CString& dst_folder, CStdDraftMgr* draft,
                            CWnd* parent, Fill fill) {
@@ -110,10 +69,7 @@ int CDrawingManager::Entry(const CString& src_path, const CString& dst_folder, C
     problem = folder->GetLastProblem();
     return 0;
   }
-  if (!folder->LoadFiles(env, 0)) {
-    return Refuse(problem, folder->GetLastProblem(), parent,
-                  MessageFor(folder->GetLastProblem().fault));
-  }
+  if (!LoadLockedFolder(*folder, env, problem, parent)) return 0;
   // The file goes where the folder that records it is, whatever case the caller spelled.
   const CString dst_dir = folder->GetFolderPath(env);
   CString dst_path = dst_dir;
@@ -126,6 +82,7 @@ int CDrawingManager::Entry(const CString& src_path, const CString& dst_folder, C
   if (exists == 0 && Ask(parent, kOverwrite, kOverwriteCaption) != IDYES) return 0;
   CDrawingFile work;
   fill(src_name, work);
+  work.Naming(env.GetNaming());  // whichever form filled it, it composes as the register does
   const int at = exists == 0 ? folder->FindFile(src_name, 1) : -1;
   if (at >= 0) work = *folder->GetFile(at);
   {
@@ -148,7 +105,7 @@ int CDrawingManager::Entry(const CString& src_path, const CString& dst_folder, C
   }
   scanner.Finish();
   const CStringArray companions = CompanionFiles(env, src_path, rasters);
-  if (!CheckCompanions(*folder, dst_dir, companions, problem, parent)) return 0;
+  if (!CheckCompanions(*folder, dst_dir, companions, {}, problem, parent)) return 0;
   CString failed;
   if (!CopyCompanions(env, src_path, companions, dst_dir, failed)) {
     return Refuse(problem, {afx::FileFault::writeError, errno, failed}, parent, kCopyFailed);
@@ -180,14 +137,6 @@ int CDrawingManager::EntryFile(const CString& src_path, const CString& dst_folde
 
 int CDrawingManager::EntryFile(const DrawingEntryFileInfo& info, const CString& dst_folder,
                                CStdDraftMgr* draft, CWnd* parent) {
-  const CEnvironObj& env = Env();
-  return Entry(info.path, dst_folder, draft, parent, [&](const CString& name, CDrawingFile& work) {
-    work.Name(name);
-    work.Naming(env.GetNaming());
-    work.SetTypeInfo({info.fieldNo, info.no, info.code});
-    work.Life(info.life);
-    work.Arrangement(info.arrangement);
-    work.Page(info.page);
-    work.History(info.history);
-  });
+  return Entry(info.path, dst_folder, draft, parent,
+               [&](const CString& name, CDrawingFile& work) { FillFromInfo(info, name, work); });
 }

@@ -10,11 +10,14 @@ class CWnd;
 namespace registration {
 
 inline constexpr const char8_t* kEntryCaption = u8"ファイル登録エラー";
+inline constexpr const char8_t* kSettingCaption = u8"情報設定エラー";
 inline constexpr const char8_t* kLockCaption = u8"編集ロックエラー";
 inline constexpr const char8_t* kOverwriteCaption = u8"ファイルの上書き確認";
 inline constexpr const char8_t* kLockedByOther =
     u8"現在、他のユーザーが編集中です。再試行しますか？";
 inline constexpr const char8_t* kNoFolder = u8"登録先のフォルダが存在しません。";
+inline constexpr const char8_t* kNoSuchFile = u8"指定のファイルが存在しません。";
+inline constexpr const char8_t* kNoSuchFolder = u8"指定のフォルダが存在しません。";
 inline constexpr const char8_t* kFolderHasName = u8"ファイル名称と一致するフォルダが存在します。";
 inline constexpr const char8_t* kOverwrite =
     u8"登録先に名称の一致するファイルが既に存在します。\n上書き登録しますか？";
@@ -25,6 +28,7 @@ inline constexpr const char8_t* kNotRegularFile = u8"通常のファイルでは
 inline constexpr const char8_t* kReadFailed = u8"ファイルの読み込みに失敗しました。";
 inline constexpr const char8_t* kWriteFailed = u8"ファイルの書き込みに失敗しました。";
 inline constexpr const char8_t* kBadName = u8"ファイル名に使用できない文字が含まれています。";
+inline constexpr const char8_t* kSameNameTwice = u8"同じ名称のファイルが複数指定されています。";
 inline constexpr const char8_t* kCompanionIsRegistered =
     u8"関連ファイルの名称が登録済みの別のファイルと一致するため上書きできません。";
 

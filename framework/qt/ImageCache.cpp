@@ -25,6 +25,18 @@ QIcon ThemeIconFor(const QString& extension) {
   return QIcon::fromTheme(mime.iconName(), QIcon::fromTheme(mime.genericIconName()));
 }
 
+// Pixels of the mask colour (0x00BBGGRR) show what lies behind the picture.
+void ClearMaskColor(QImage& picture, COLORREF mask) {
+  const QRgb masked = qRgb(static_cast<int>(mask & 0xFF), static_cast<int>((mask >> 8) & 0xFF),
+                           static_cast<int>((mask >> 16) & 0xFF));
+  for (int y = 0; y < picture.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    for (int x = 0; x < picture.width(); ++x) {
+      if ((line[x] & 0xFFFFFF) == (masked & 0xFFFFFF)) line[x] = qRgba(0, 0, 0, 0);
+    }
+  }
+}
+
 }  // namespace
 
 QIcon ImageCache::Icon(const CImageList* list, int index) {
@@ -71,7 +83,9 @@ QIcon ImageCache::BitmapStrip(const CImageList& list, const CImageList::Image& i
   const QRect strip(image.bitmapIndex * list.Width(), 0, list.Width(),
                     std::min(list.Height(), bitmap.height()));
   if (bitmap.isNull() || !bitmap.rect().contains(strip)) return QIcon();
-  return QIcon(QPixmap::fromImage(bitmap.copy(strip)));
+  QImage picture = bitmap.copy(strip).convertToFormat(QImage::Format_ARGB32);
+  if (list.HasMask()) ClearMaskColor(picture, list.MaskColor());
+  return QIcon(QPixmap::fromImage(picture));
 }
 
 }  // namespace afx::qt

@@ -5,12 +5,26 @@
 #include <string>
 
 #include "framework/FileSystem.h"
+#include "framework/ui/ResourceModule.h"
 
 BOOL CImageList::Create(int cx, int cy, UINT /*flags*/, int /*initial*/, int /*grow*/) {
   cx_ = cx;
   cy_ = cy;
   images_.clear();
+  has_mask_ = false;
   created_ = true;
+  return TRUE;
+}
+
+BOOL CImageList::Create(UINT bitmapId, int cx, int /*grow*/, COLORREF mask) {
+  const afx::BitmapResource* bitmap = afx::FindBitmap(bitmapId);
+  int width = 0;
+  int height = 0;
+  if (cx <= 0 || !bitmap || !afx::BitmapSize(*bitmap, width, height)) return FALSE;
+  Create(cx, height, ILC_MASK, 0, 1);
+  has_mask_ = true;
+  mask_ = mask;
+  AddBitmapStrips(bitmapId, width / cx);
   return TRUE;
 }
 

@@ -23,6 +23,9 @@ class CImageList {
   };
 
   BOOL Create(int cx, int cy, UINT flags, int initial, int grow);
+  // An image list of the cx-wide strips of a bitmap resource, as high as the bitmap; pixels of
+  // the mask colour are transparent. FALSE when the bitmap is not found.
+  BOOL Create(UINT bitmapId, int cx, int grow, COLORREF mask);
   // Appends every cx-wide strip of a bitmap resource; returns the first new index.
   int AddBitmapStrips(UINT bitmapId, int strips);
   // index -1 appends the icon; returns its index, or -1 for a null icon.
@@ -32,11 +35,16 @@ class CImageList {
   int Width() const { return cx_; }
   int Height() const { return cy_; }
   bool IsCreated() const { return created_; }
+  // Whether pixels of MaskColor() are transparent.
+  bool HasMask() const { return has_mask_; }
+  COLORREF MaskColor() const { return mask_; }
 
  private:
   bool created_ = false;
   int cx_ = 16;
   int cy_ = 16;
+  bool has_mask_ = false;
+  COLORREF mask_ = 0;
   std::vector<Image> images_;
 };
 

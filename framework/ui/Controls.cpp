@@ -1,5 +1,7 @@
 #include "framework/ui/Controls.h"
 
+#include <algorithm>
+
 #include "framework/ui/ControlOwner.h"
 
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
@@ -286,7 +288,12 @@ HTREEITEM CTreeCtrl::InsertItem(const char* text, int image, int selected_image,
   HTREEITEM item = node.get();
   auto& children = owner->children;
   auto at = children.end();
-  for (auto it = children.begin(); after != TVI_LAST && it != children.end(); ++it) {
+  if (after == TVI_SORT) {
+    at = std::find_if(children.begin(), children.end(),
+                      [&](const auto& child) { return child->text.CompareNoCase(item->text) > 0; });
+  }
+  for (auto it = children.begin(); after != TVI_LAST && after != TVI_SORT && it != children.end();
+       ++it) {
     if (it->get() == after) at = it + 1;
   }
   children.insert(at, std::move(node));
@@ -359,6 +366,15 @@ BOOL CTreeCtrl::Expand(HTREEITEM item, UINT code) {
   auto* tree = PeerAs<afx::TreePeer>();
   if (!item || !tree) return FALSE;
   item->expanded = (code & TVE_EXPAND) != 0;
+  tree->Changed();
+  return TRUE;
+}
+
+BOOL CTreeCtrl::EnsureVisible(HTREEITEM item) {
+  auto* tree = PeerAs<afx::TreePeer>();
+  if (!item || !tree) return FALSE;
+  for (afx::TreeNode* above = item->parent; above && above != &tree->root; above = above->parent)
+    above->expanded = true;
   tree->Changed();
   return TRUE;
 }

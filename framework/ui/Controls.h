@@ -74,6 +74,8 @@ class CListCtrl : public CWnd {
 using HTREEITEM = afx::TreeNode*;
 inline HTREEITEM const TVI_ROOT = nullptr;
 inline HTREEITEM const TVI_LAST = reinterpret_cast<HTREEITEM>(static_cast<std::uintptr_t>(-2));
+// Inserted among its siblings in the order of their texts, letters of either case alike.
+inline HTREEITEM const TVI_SORT = reinterpret_cast<HTREEITEM>(static_cast<std::uintptr_t>(-3));
 
 class CTreeCtrl : public CWnd {
   DECLARE_DYNAMIC(CTreeCtrl)
@@ -92,5 +94,7 @@ class CTreeCtrl : public CWnd {
   BOOL SetItemData(HTREEITEM item, DWORD_PTR data);
   DWORD_PTR GetItemData(HTREEITEM item) const;
   BOOL Expand(HTREEITEM item, UINT code);
+  // Expands every node above item, so that it can be seen.
+  BOOL EnsureVisible(HTREEITEM item);
   CImageList* SetImageList(CImageList* images, int which);
 };

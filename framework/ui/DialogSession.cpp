@@ -171,4 +171,27 @@ std::pair<int, int> DialogSession::CurrentCell(int id) const {
   return {grid.CurrentRow(), grid.CurrentCol()};
 }
 
+namespace {
+
+void AddTreeNodes(const TreeNode& node, const TreeNode* selected, std::vector<CString>& path,
+                  std::vector<TreeNodeShown>& shown) {
+  for (const auto& child : node.children) {
+    path.push_back(child->text);
+    shown.push_back(
+        {path, child->image, child->selectedImage, child->data, child.get() == selected});
+    AddTreeNodes(*child, selected, path, shown);
+    path.pop_back();
+  }
+}
+
+}  // namespace
+
+std::vector<TreeNodeShown> DialogSession::TreeNodes(int id) const {
+  const TreePeer& tree = Peer<TreePeer>(id);
+  std::vector<TreeNodeShown> shown;
+  std::vector<CString> path;
+  AddTreeNodes(tree.root, tree.selectedNode, path, shown);
+  return shown;
+}
+
 }  // namespace afx

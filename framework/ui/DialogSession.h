@@ -15,6 +15,16 @@ class CDialog;
 
 namespace afx {
 
+// A node of a tree as the tree shows it: the texts from the top node down to it, its images
+// and its item data, and whether it is the selected node.
+struct TreeNodeShown {
+  std::vector<CString> path;
+  int image = 0;
+  int selectedImage = 0;
+  DWORD_PTR data = 0;
+  bool selected = false;
+};
+
 class DialogSession {
  public:
   explicit DialogSession(CDialog& dialog);
@@ -73,6 +83,8 @@ class DialogSession {
   int MarkCount(int id) const;
   // The grid's current cell: row, column.
   std::pair<int, int> CurrentCell(int id) const;
+  // Every node of a tree, depth first, each before its children.
+  std::vector<TreeNodeShown> TreeNodes(int id) const;
 
  private:
   WindowPeer& MutablePeer(int id) const;

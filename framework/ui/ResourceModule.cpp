@@ -1,6 +1,7 @@
 #include "framework/ui/ResourceModule.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace afx {
@@ -70,6 +71,36 @@ const BitmapResource* FindBitmap(UINT id) {
     if (const BitmapResource* found = module->FindBitmap(id)) return found;
   }
   return nullptr;
+}
+
+namespace {
+
+unsigned ReadBigEndian(const unsigned char* p) {
+  return (unsigned{p[0]} << 24) | (unsigned{p[1]} << 16) | (unsigned{p[2]} << 8) | p[3];
+}
+
+unsigned ReadLittleEndian(const unsigned char* p) {
+  return unsigned{p[0]} | (unsigned{p[1]} << 8) | (unsigned{p[2]} << 16) | (unsigned{p[3]} << 24);
+}
+
+}  // namespace
+
+bool BitmapSize(const BitmapResource& bitmap, int& width, int& height) {
+  static const unsigned char kPng[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  const unsigned char* data = bitmap.data;
+  const size_t size = data ? bitmap.size : 0;
+  if (size >= 24 && std::memcmp(data, kPng, 8) == 0 && std::memcmp(data + 12, "IHDR", 4) == 0) {
+    width = static_cast<int>(ReadBigEndian(data + 16));
+    height = static_cast<int>(ReadBigEndian(data + 20));
+  } else if (size >= 26 && data[0] == 'B' && data[1] == 'M') {
+    width = static_cast<int>(ReadLittleEndian(data + 18));
+    // A negative height marks a top-down bitmap; the size is the same.
+    const int h = static_cast<int>(ReadLittleEndian(data + 22));
+    height = h < 0 ? -h : h;
+  } else {
+    return false;
+  }
+  return width > 0 && height > 0;
 }
 
 }  // namespace afx

@@ -36,6 +36,8 @@ void SetResourceHandle(ResourceModule* module);
 
 const DialogTemplate* FindDialogTemplate(UINT id);
 const BitmapResource* FindBitmap(UINT id);
+// The size in pixels from a bitmap's PNG or BMP header; false for anything else.
+bool BitmapSize(const BitmapResource& bitmap, int& width, int& height);
 
 }  // namespace afx
 

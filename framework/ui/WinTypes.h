@@ -159,8 +159,13 @@ constexpr DWORD TVS_LINESATROOT = 0x4;
 constexpr DWORD TVS_SHOWSELALWAYS = 0x20;
 constexpr UINT TVN_SELCHANGED = static_cast<UINT>(-402);
 constexpr UINT TVE_EXPAND = 0x2;
+constexpr int TVSIL_NORMAL = 0;
 
-// Image lists.
+// Colours (0x00BBGGRR) and image lists.
+using COLORREF = DWORD;
+constexpr COLORREF RGB(int r, int g, int b) {
+  return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
 constexpr UINT ILC_MASK = 0x1;
 constexpr UINT ILC_COLOR8 = 0x8;
 constexpr UINT ILC_COLOR24 = 0x18;

@@ -11,8 +11,10 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
+#include <QTreeWidget>
 
 #include "dialogs/CDrawingFilesDialog.h"
+#include "dialogs/CMultiFolderSettingDialog.h"
 #include "dialogs/CMultiSettingDialog.h"
 #include "dialogs/CSingleSettingDialog.h"
 #include "dialogs/DialogResources.h"
@@ -200,6 +202,68 @@ TEST_F(ScreenshotTest, BatchSettingDialog30003AndSequentialNumbers30004) {
   CSetInstance guard(drawreg::ResourceModule());
   EXPECT_EQ(IDCANCEL, dialog.DoModal());
   EXPECT_TRUE(numbered);
+}
+
+TEST_F(ScreenshotTest, MultiFolderSettingDialog30005) {
+  // Three destination folders: 平面図 (in the register), 平面図/詳細 and 縦断図/第1工区, whose
+  // parent holds no drawing and shows as a path node.
+  CDrawingFolder plan;
+  plan.Name(CString(u8"平面図"));
+  struct Row {
+    const char8_t* folder;
+    const char8_t* name;
+  };
+  const Row files[] = {
+      {u8"平面図", u8"平面図01.P21"},         {u8"平面図", u8"平面図02.P21"},
+      {u8"平面図", u8"一般平面図.SFC"},       {u8"平面図/詳細", u8"詳細図01.P21"},
+      {u8"縦断図/第1工区", u8"縦断図01.P21"}, {u8"縦断図/第1工区", u8"縦断図02.P21"}};
+  std::vector<std::unique_ptr<CDrawingFile>> owned;
+  TVector<DrawingMultiFileInfo> rows;
+  for (const Row& file : files) {
+    owned.push_back(std::make_unique<CDrawingFile>(TestRegister::Record(CString(file.name))));
+    owned.back()->Page(CString(std::to_string(owned.size()).c_str()));
+    const CString folder(file.folder);
+    rows.Append(DrawingMultiFileInfo(reg.Path(folder), folder == plan.Name() ? &plan : nullptr,
+                                     owned.back().get()));
+  }
+  owned[0]->SetTypeInfo({0, 1, "PL"});
+  owned[0]->Life("D");
+  CMultiFolderSettingDialog dialog(reg.dir.Path(), &rows, &reg.env, &draft, nullptr);
+  presenter.SetShownHook([&](CDialog& shown) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ActiveDialog()));
+    QApplication::processEvents();
+    QWidget* window = ActiveDialog();
+    auto* tree =
+        window->findChild<QTreeWidget*>(QStringLiteral("control-%1").arg(drawreg::IDC_FOLDER_TREE));
+    auto* table =
+        window->findChild<QTableView*>(QStringLiteral("control-%1").arg(drawreg::IDC_SHEET));
+    ASSERT_NE(nullptr, tree);
+    ASSERT_NE(nullptr, table);
+    EXPECT_EQ(3, table->model()->rowCount());  // the first folder, 平面図, is selected
+    const auto click = [tree](const char8_t* text) {
+      const QList<QTreeWidgetItem*> found =
+          tree->findItems(QString::fromUtf8(text), Qt::MatchExactly | Qt::MatchRecursive);
+      ASSERT_EQ(1, found.size());
+      QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
+                        tree->visualItemRect(found.front()).center());
+      QApplication::processEvents();
+    };
+    // The folder pictures show the tree's background where they are magenta.
+    const QImage folder = tree->topLevelItem(0)->icon(0).pixmap(20, 20).toImage();
+    EXPECT_EQ(0, qAlpha(folder.pixel(0, 0)));
+    EXPECT_EQ(255, qAlpha(folder.pixel(10, 10)));
+    // The path node 縦断図 empties the grid; a folder fills it again.
+    click(u8"縦断図");
+    EXPECT_EQ(0, table->model()->rowCount());
+    click(u8"平面図");
+    EXPECT_EQ(3, table->model()->rowCount());
+    EXPECT_TRUE(afx::QtPresenter::SaveScreenshot(shown, ShotPath(shown.GetTemplateId())));
+    ExpectLabelsFit(window);
+    ExpectCellsFit(table);
+    QTest::keyClick(window, Qt::Key_Escape);
+  });
+  CSetInstance guard(drawreg::ResourceModule());
+  EXPECT_EQ(IDCANCEL, dialog.DoModal());
 }
 
 TEST_F(ScreenshotTest, BatchSettingDialog30003In2017Edition) {

@@ -1,0 +1,25 @@
+#include "registration/BatchCopy.h"
+
+namespace registration {
+
+bool BatchCopy::Add(const CString& src, const CString& dst) {
+  copies_.push_back(std::make_unique<afx::PendingCopy>());
+  destinations_.push_back(dst);
+  return copies_.back()->Write(src, dst, {}, false);
+}
+
+bool BatchCopy::Commit(const CString& dst_dir, CString& failed) {
+  failed = dst_dir;
+  // Each copy holds its contents on the disk before a name (or a record) can point at it.
+  if (!afx::SyncFileSystemOf(dst_dir)) return false;
+  for (size_t i = 0; i < copies_.size(); ++i) {
+    if (!copies_[i]->Commit(false)) {
+      failed = destinations_[i];
+      return false;
+    }
+  }
+  failed = dst_dir;
+  return afx::SyncFolder(dst_dir);
+}
+
+}  // namespace registration
