@@ -1,10 +1,9 @@
 #include "host/CheckReport.h"
 
-#include <csv.h>
-
 #include <nlohmann/json.hpp>
 
 #include "framework/FileSystem.h"
+#include "host/Csv.h"
 #include "host/Text.h"
 
 namespace host {
@@ -21,14 +20,6 @@ std::string ScriptText(const CString& text) {
 CString ProblemPath(const CheckProblem& problem) {
   if (problem.file.IsEmpty()) return problem.folder;
   return problem.folder + CString(std::string(1, kPathSeparator)) + problem.file;
-}
-
-// One field of a sheet, quoted as spreadsheets quote: always, with inner quotes doubled.
-void AppendField(std::string& row, const std::string& field) {
-  const size_t size = csv_write(nullptr, 0, field.data(), field.size());
-  const size_t start = row.size();
-  row.resize(start + size);
-  csv_write(row.data() + start, size, field.data(), field.size());
 }
 
 }  // namespace
@@ -56,20 +47,13 @@ std::string CheckJson(const CString& root, int folders, const std::vector<CheckP
 }
 
 std::string CheckSheet(const std::vector<CheckProblem>& problems) {
-  std::string sheet = "\xEF\xBB\xBF";
-  const auto row = [&](const std::vector<std::string>& fields) {
-    for (size_t i = 0; i < fields.size(); ++i) {
-      if (i) sheet += ',';
-      AppendField(sheet, fields[i]);
-    }
-    sheet += "\r\n";
-  };
-  row({"kind", "folder", "file", "line", "problem"});
+  CsvWriter sheet;
+  sheet.Row({"kind", "folder", "file", "line", "problem"});
   for (const CheckProblem& p : problems) {
-    row({KindKey(p.kind), ScriptText(p.folder), ScriptText(p.file),
-         p.line > 0 ? std::to_string(p.line) : "", p.message});
+    sheet.Row({KindKey(p.kind), ScriptText(p.folder), ScriptText(p.file),
+               p.line > 0 ? std::to_string(p.line) : "", p.message});
   }
-  return sheet;
+  return sheet.Utf8Sheet();
 }
 
 }  // namespace host

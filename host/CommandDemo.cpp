@@ -7,6 +7,7 @@
 #include "host/Config.h"
 #include "host/EntryDriver.h"
 #include "host/LockWait.h"
+#include "host/NameFields.h"
 #include "host/RegisterSession.h"
 #include "host/RegisterView.h"
 #include "host/Report.h"
@@ -31,17 +32,14 @@ bool Register(RegisterSession& reg, CStdDraftMgr& draft, EntryDriver& driver,
   CDrawingManager::SetInfoFromFileName(ToCodePage(file.name, "DIR"), probe, reg.env, &draft);
   if (probe.GetTypeInfo().no >= 0) return reg.manager.EntryFile(source, folder, &draft, nullptr);
   DrawingEntryFileInfo info;
-  const CStdTreeElm* type = draft.SrchElm(file.type.c_str());
-  if (type) {
-    info.fieldNo = type->GetFieldNo();
-    info.no = type->GetNo();
-    info.code = type->GetFnameString();
-  }
   info.path = source;
-  info.life = file.life.c_str();
-  info.arrangement = file.ref.c_str();
-  info.page = file.page.c_str();
-  info.history = file.rev.c_str();
+  NameFields fields;
+  fields.life = CString(file.life.c_str());
+  fields.ref = CString(file.ref.c_str());
+  fields.type = CString(file.type.c_str());
+  fields.page = CString(file.page.c_str());
+  fields.rev = CString(file.rev.c_str());
+  Preset(info, fields, draft);
   return reg.manager.EntryFile(info, folder, &draft, nullptr);
 }
 

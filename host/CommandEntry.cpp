@@ -1,50 +1,78 @@
-// drawreg entry FILE... --to FOLDER: registers files into a folder of the register, one
-// after the other, each through the single setting dialog.
+// drawreg entry FILE... --to FOLDER: registers files into a folder of the register: one file
+// through the single setting dialog, several in one batch through the batch grid.
 #include <iostream>
 #include <vector>
 
+#include "framework/CStringArray.h"
+#include "host/CommandFill.h"
 #include "host/Commands.h"
 #include "host/Config.h"
 #include "host/EntryDriver.h"
-#include "host/FieldValues.h"
 #include "host/RegisterSession.h"
 #include "host/Report.h"
 #include "host/Text.h"
 #include "host/Ui.h"
 #include "hostlibs/stddraft/CStdDraftMgr.h"
+#include "registration/Companions.h"
+#include "registration/DrawingEntryFileInfo.h"
+#include "registration/EntrySteps.h"
 
 namespace host {
 
 namespace {
 
-void LoadCatalogue(CStdDraftMgr& draft, const std::string& file) {
-  if (file.empty()) return;
-  if (!draft.Load(ToCodePage(AbsolutePath(file), "--catalogue"))) {
-    throw UsageError("--catalogue: " + Printable(draft.GetLastError()));
-  }
+struct Batch {
+  RegisterSession& reg;
+  CStdDraftMgr& draft;
+  const EntryAnswers& answers;
+  std::vector<CString> sources;
+  std::vector<CString> names;  // the file name of each source
+  CString to;
+};
+
+CStringArray Array(const std::vector<CString>& paths) {
+  CStringArray array;
+  for (const CString& path : paths)
+    array.Add(path);
+  return array;
 }
 
-std::optional<CString> FieldValue(const std::optional<std::string>& value, const char* option) {
-  if (!value) return std::nullopt;
-  return ToCodePage(*value, option);
+// The file as a person sees it in the dialog: the fields its name brings, then the presets.
+DrawingEntryFileInfo PresetInfo(const Batch& b, size_t i, int index) {
+  CDrawingFile probe;
+  CDrawingManager::SetInfoFromFileName(b.names[i], probe, b.reg.env, &b.draft);
+  DrawingEntryFileInfo info;
+  info.fieldNo = probe.GetTypeInfo().fieldNo;
+  info.no = probe.GetTypeInfo().no;
+  info.code = probe.GetTypeInfo().code;
+  info.path = b.sources[i];
+  info.life = probe.Life();
+  info.arrangement = probe.Arrangement();
+  info.page = probe.Page();
+  info.history = probe.History();
+  Preset(info, b.answers.For(b.names[i], index), b.draft);
+  return info;
 }
 
-EntryAnswers Answers(const CommandLine& line, const CStdDraftMgr& draft) {
-  const FieldOptions& f = line.fields;
-  if (f.type) {
-    if (const std::string why = CheckType(*f.type, draft); !why.empty()) {
-      throw UsageError("--type: " + why);
-    }
+// With a person at the screen the dialog opens with the presets filled in.
+int EntryWithPresets(const Batch& b) {
+  if (b.sources.size() == 1)
+    return b.reg.manager.EntryFile(PresetInfo(b, 0, 0), b.to, &b.draft, nullptr);
+  // The .SAF and raster files of an SXF drawing of the batch travel with it rather than being
+  // drawings of their own, as with a batch of paths.
+  const CStringArray companions = registration::BatchCompanions(b.reg.env, Array(b.sources));
+  std::vector<DrawingEntryFileInfo> infos;
+  for (size_t i = 0; i < b.sources.size(); ++i) {
+    if (registration::FindFileName(companions, b.reg.env, b.sources[i]) < 0)
+      infos.push_back(PresetInfo(b, i, static_cast<int>(infos.size())));
   }
-  EntryAnswers answers;
-  answers.life = FieldValue(f.life, "--life");
-  answers.ref = FieldValue(f.ref, "--ref");
-  answers.type = FieldValue(f.type, "--type");
-  answers.page = FieldValue(f.page, "--page");
-  answers.rev = FieldValue(f.rev, "--rev");
-  answers.yes = line.yes;
-  answers.wait_seconds = line.wait_seconds;
-  return answers;
+  return b.reg.manager.EntryFiles(static_cast<int>(infos.size()), infos.data(), b.to, &b.draft,
+                                  nullptr);
+}
+
+int Entry(const Batch& b) {
+  if (b.sources.size() == 1) return b.reg.manager.EntryFile(b.sources[0], b.to, &b.draft, nullptr);
+  return b.reg.manager.EntryFiles(Array(b.sources), b.to, &b.draft, nullptr);
 }
 
 }  // namespace
@@ -53,31 +81,22 @@ int RunEntry(const CommandLine& line) {
   // Everything given is checked before the first file is registered.
   CStdDraftMgr draft;
   LoadCatalogue(draft, line.catalogue);
-  const EntryAnswers answers = Answers(line, draft);
-  std::vector<CString> sources;
-  for (const std::string& file : line.sources) {
-    sources.push_back(ToCodePage(AbsolutePath(file), "FILE"));
-  }
+  const std::vector<CString> sources = SourcePaths(line);
   const CString to = ToCodePage(AbsolutePath(line.to), "--to");
   RegisterSession reg(ResolvePaths(line.global));
+  const std::optional<Sheet> sheet = ReadSheet(line, draft, FileNames(sources));
+  const EntryAnswers answers = AnswersFrom(line, draft, sheet ? &*sheet : nullptr);
+  if (!SourcesAreFiles(sources)) return 1;
   EntryDriver driver(answers, draft);
   UiSession ui(line.global.ui, line.yes, &driver);
-  int failed = 0;
-  std::string last_notes;  // a damaged folder is reported once, not for every file
-  for (size_t i = 0; i < sources.size(); ++i) {
-    driver.StartFile();
-    const int done = reg.manager.EntryFile(sources[i], to, &draft, nullptr);
-    std::cout << (done ? "registered " : "not registered ") << Printable(line.sources[i])
-              << std::endl;
-    if (!done) ReportProblem(reg.manager.GetLastProblem());
-    if (const CDrawingFolder* folder = reg.manager.FindFolder(to)) {
-      const std::string notes = LoadNotes(reg.env, *folder);
-      if (notes != last_notes) std::cerr << notes;
-      last_notes = notes;
-    }
-    failed += done ? 0 : 1;
-  }
-  return failed ? 1 : 0;
+  const Batch batch{reg, draft, answers, sources, FileNames(sources), to};
+  driver.StartFile();
+  const int done = ui.Interactive() && Presets(answers) ? EntryWithPresets(batch) : Entry(batch);
+  for (const std::string& file : line.sources)
+    std::cout << (done ? "registered " : "not registered ") << Printable(file) << "\n";
+  if (!done) ReportProblem(reg.manager.GetLastProblem());
+  if (const CDrawingFolder* folder = reg.manager.FindFolder(to)) ReportLoadNotes(reg.env, *folder);
+  return done ? 0 : 1;
 }
 
 }  // namespace host

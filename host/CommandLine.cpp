@@ -33,41 +33,78 @@ void AddWait(CLI::App& command, CommandLine& out, const char* what) {
       ->check(Check(CheckSeconds));
 }
 
-void AddJson(CLI::App& command, CommandLine& out) {
-  command.add_flag("--json", out.json, "print it as JSON (UTF-8) for scripts");
+CLI::Option* AddJson(CLI::App& command, CommandLine& out) {
+  return command.add_flag("--json", out.json, "print it as JSON (UTF-8) for scripts");
 }
 
 // Adds a field option whose value the drawing record must keep as given.
-void AddField(CLI::App& entry, const char* name, std::optional<std::string>& slot,
-              std::string (*check)(const std::string&), const char* what, const char* type) {
+CLI::Option* AddField(CLI::App& entry, const char* name, std::optional<std::string>& slot,
+                      std::string (*check)(const std::string&), const char* what,
+                      const char* type) {
   auto* option = entry.add_option_function<std::string>(
       name, [&slot](const std::string& value) { slot = value; }, what);
   option->type_name(type);
   if (check) option->check(Check(check));
+  return option;
+}
+
+// The options that fill the setting dialogs, shared by entry and setting.
+void AddFieldOptions(CLI::App& command, CommandLine& out) {
+  FieldOptions& f = out.fields;
+  AddField(command, "--life", f.life, CheckLife, "life cycle: S, D, C or M", "L");
+  AddField(command, "--ref", f.ref, CheckReference, "reference number: one of 0-9, A-Z", "R");
+  // The catalogue that knows the codes may come with --catalogue: the command checks it.
+  AddField(command, "--type", f.type, nullptr, "drawing type: a code of the catalogue", "CODE");
+  auto* page = AddField(command, "--page", f.page, CheckPage, "drawing number: 1 to 999", "N");
+  command
+      .add_option_function<std::string>(
+          "--number",
+          [&out](const std::string& value) {
+            out.count_down = value.find(":-") != std::string::npos;
+            out.number = std::stoi(value);
+          },
+          "drawing numbers START, START+1, ... in the grid's order (START:- counts down)")
+      ->type_name("START[:-]")
+      ->check(Check(CheckNumbering))
+      ->excludes(page);
+  AddField(command, "--rev", f.rev, CheckRevision, "revision: one of 0-9, A-Z", "V");
+  command.add_option("--sheet", out.sheet, "a CSV sheet with a row of fields for each file")
+      ->type_name("FILE");
+  AddWait(command, out, "the folder");
+  command.add_option("--catalogue", out.catalogue, "a drawing-type catalogue file to use")
+      ->type_name("FILE");
 }
 
 void AddEntry(CLI::App& app, CommandLine& out) {
   CLI::App* entry = app.add_subcommand("entry", "register files into a folder of the register");
   entry->footer(
-      "Each file goes through the setting dialog. Without a display (or with --yes) the\n"
-      "options fill the dialog for every file; a file whose name follows the naming rule\n"
-      "brings its own fields.");
+      "One file goes through the setting dialog, several through the batch grid. Without a\n"
+      "display (or with --yes) the options fill the dialog for every file and the sheet each\n"
+      "file's row; a file whose name follows the naming rule brings its own fields. With a\n"
+      "display they are filled in for you to confirm or change.");
   entry->fallthrough();
   entry->add_option("FILE", out.sources, "files to register")->required()->type_name("");
   entry->add_option("--to", out.to, "the register folder to register into")
       ->required()
       ->type_name("FOLDER");
-  FieldOptions& f = out.fields;
-  AddField(*entry, "--life", f.life, CheckLife, "life cycle: S, D, C or M", "L");
-  AddField(*entry, "--ref", f.ref, CheckReference, "reference number: one of 0-9, A-Z", "R");
-  // The catalogue that knows the codes may come with --catalogue: the command checks it.
-  AddField(*entry, "--type", f.type, nullptr, "drawing type: a code of the catalogue", "CODE");
-  AddField(*entry, "--page", f.page, CheckPage, "drawing number: 1 to 999", "N");
-  AddField(*entry, "--rev", f.rev, CheckRevision, "revision: one of 0-9, A-Z", "V");
-  entry->add_flag("--yes", out.yes, "consent to overwriting a registered file");
-  AddWait(*entry, out, "the folder");
-  entry->add_option("--catalogue", out.catalogue, "a drawing-type catalogue file to use")
-      ->type_name("FILE");
+  AddFieldOptions(*entry, out);
+  entry->add_flag("--yes", out.yes,
+                  "consent to overwriting a registered file; no dialog on screen");
+}
+
+void AddSetting(CLI::App& app, CommandLine& out) {
+  CLI::App* setting =
+      app.add_subcommand("setting", "change the name fields of registered files of one folder");
+  setting->footer(
+      "One file goes through the setting dialog, several through the batch grid. Without a\n"
+      "display (or with --yes) the options fill the dialog for every file and the sheet each\n"
+      "file's row. The files stay as they are; only their deliverable names change.");
+  setting->fallthrough();
+  setting->add_option("FILE", out.sources, "registered files, all in one folder")
+      ->required()
+      ->type_name("");
+  AddFieldOptions(*setting, out);
+  setting->add_flag("--yes", out.yes, "fill the dialog without showing it on screen");
 }
 
 void AddCommands(CLI::App& app, CommandLine& out) {
@@ -86,9 +123,13 @@ void AddCommands(CLI::App& app, CommandLine& out) {
   CLI::App* list = app.add_subcommand("list", "the registered files of a folder");
   list->fallthrough();
   list->add_option("FOLDER", out.folder, "a folder of the register")->required()->type_name("");
-  list->add_flag("--gui", out.gui, "show them in the registered files dialog on screen");
+  auto* gui =
+      list->add_flag("--gui", out.gui, "show them in the registered files dialog on screen");
+  auto* json = AddJson(*list, out);
+  list->add_flag("--csv", out.csv, "write them as a CSV sheet (UTF-8) for a spreadsheet")
+      ->excludes(gui)
+      ->excludes(json);
   AddWait(*list, out, "the folder");
-  AddJson(*list, out);
 
   CLI::App* naming = app.add_subcommand(
       "naming", "show or set the edition of the naming rule the register's names follow");
@@ -152,6 +193,7 @@ Command Chosen(const CLI::App& app) {
   if (app.got_subcommand("tree")) return Command::tree;
   if (app.got_subcommand("list")) return Command::list;
   if (app.got_subcommand("entry")) return Command::entry;
+  if (app.got_subcommand("setting")) return Command::setting;
   if (app.got_subcommand("naming")) return Command::naming;
   return Command::demo;
 }
@@ -174,6 +216,7 @@ int ParseCommandLine(int argc, char** argv, CommandLine& out) {
       ->type_name("qt|text");
   AddCommands(app, out);
   AddEntry(app, out);
+  AddSetting(app, out);
   AddCheck(app, out);
   AddTemplateViews(app, out);
   try {

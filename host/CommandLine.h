@@ -14,6 +14,7 @@ enum class Command {
   tree,
   list,
   entry,
+  setting,
   check,
   template_list,
   template_show,
@@ -39,16 +40,19 @@ struct CommandLine {
   bool tree_files = false;           // tree --files
   std::string folder;                // list FOLDER
   bool gui = false;                  // list --gui
-  std::vector<std::string> sources;  // entry FILE...
+  bool csv = false;                  // list, check --csv
+  std::vector<std::string> sources;  // entry, setting FILE...
   std::string to;                    // entry --to FOLDER
-  FieldOptions fields;               // entry --life ... --rev
-  bool yes = false;                  // entry, naming --yes
+  FieldOptions fields;               // entry, setting --life ... --rev
+  std::optional<int> number;         // entry, setting --number START[:-]
+  bool count_down = false;           // the :- of --number
+  std::string sheet;                 // entry, setting --sheet FILE
+  bool yes = false;                  // entry, setting, naming --yes
   std::string naming;                // naming [2004|2017]; empty: show it
-  std::string catalogue;             // entry --catalogue FILE
+  std::string catalogue;             // entry, setting --catalogue FILE
   std::vector<std::string> checked;  // check FOLDER...
   bool json = false;                 // --json of every command that prints a table or a tree
-  bool csv = false;                  // check --csv
-  double wait_seconds = 10;          // tree, list, entry, check, naming --wait
+  double wait_seconds = 10;          // tree, list, entry, setting, check, naming --wait
   std::string file;                  // template show FILE, linkbox show FILE
 };
 

@@ -14,6 +14,7 @@
 #include "host/RegisterSession.h"
 #include "host/RegisterView.h"
 #include "host/Report.h"
+#include "host/Sheet.h"
 #include "host/Text.h"
 #include "host/Ui.h"
 #include "hostlibs/reslib/CSetInstance.h"
@@ -49,7 +50,14 @@ int RunList(const CommandLine& line) {
     dialog.DoModal();
     return 0;
   }
-  if (line.json) {
+  if (line.csv) {
+    std::string sheet, why;
+    if (!Sheet::Write(*folder, sheet, why)) {
+      Complain(why);
+      return 1;
+    }
+    std::cout << sheet;
+  } else if (line.json) {
     PrintJson(FilesJson(reg.env, *folder));
   } else {
     std::cout << FilesTable(reg.env, *folder);

@@ -10,6 +10,7 @@ int RunList(const CommandLine& line);
 int RunTree(const CommandLine& line);
 int RunDemo(const CommandLine& line);
 int RunEntry(const CommandLine& line);
+int RunSetting(const CommandLine& line);
 int RunCheck(const CommandLine& line);
 int RunTemplateList(const CommandLine& line);
 int RunTemplateShow(const CommandLine& line);

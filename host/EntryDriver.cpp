@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "dialogs/DialogResources.h"
+#include "host/Sheet.h"
 #include "host/Text.h"
 #include "hostlibs/stddraft/CStdDraftMgr.h"
 #include "hostlibs/stddraft/SelZumenType.h"
@@ -12,6 +13,14 @@
 namespace host {
 
 namespace {
+
+// The batch grid's columns of the fields a person types or chooses.
+constexpr int kLifeColumn = 2;
+constexpr int kRefColumn = 3;
+constexpr int kPageColumn = 4;
+constexpr int kRevColumn = 5;
+constexpr int kTypeColumn = 6;
+constexpr int kSourceColumn = 1;
 
 // The life cycle list's item for a letter: S, D, C, M.
 int LifeIndex(const CString& life) {
@@ -30,6 +39,13 @@ std::string MessageText(const CString& text) {
 
 }  // namespace
 
+NameFields EntryAnswers::For(const CString& source_name, int index) const {
+  NameFields out = fields;
+  if (number) out.page = CString(std::to_string(*number + (count_down ? -index : index)));
+  if (const SheetRow* row = sheet ? sheet->Find(source_name) : nullptr) out += row->fields;
+  return out;
+}
+
 EntryDriver::EntryDriver(const EntryAnswers& answers, CStdDraftMgr& draft)
     : answers_(answers), draft_(draft), wait_(answers.wait_seconds) {}
 
@@ -43,28 +59,75 @@ void EntryDriver::Think() const {
 }
 
 void EntryDriver::Drive(afx::DialogSession& session) {
-  if (session.TemplateId() == drawreg::IDD_SINGLE_SETTING) {
-    FillSetting(session);
-  } else if (session.TemplateId() == IDD_SELZUMENTYPE) {
-    ChooseType(session);
+  switch (session.TemplateId()) {
+    case drawreg::IDD_SINGLE_SETTING:
+      return FillSetting(session);
+    case drawreg::IDD_MULTI_SETTING:
+      return FillGrid(session);
+    case drawreg::IDD_PAGE_REN_NO:
+      return FillNumbering(session);
+    case IDD_SELZUMENTYPE:
+      return ChooseType(session);
   }
   // Anything else (the registered files list) is closed again.
 }
 
 void EntryDriver::FillSetting(afx::DialogSession& s) {
   using namespace drawreg;
-  if (answers_.life) s.Pick(IDC_LIFE, LifeIndex(*answers_.life));
-  if (answers_.ref) s.Type(IDC_ARRANGEMENT, *answers_.ref);
-  if (answers_.type) s.Click(IDC_TYPE_BUTTON);
-  if (answers_.page) s.Type(IDC_PAGE, *answers_.page);
-  if (answers_.rev) s.Type(IDC_HISTORY, *answers_.rev);
+  const NameFields f = answers_.For(s.Text(IDC_SOURCE_NAME), 0);
+  if (f.life) s.Pick(IDC_LIFE, LifeIndex(*f.life));
+  if (f.ref) s.Type(IDC_ARRANGEMENT, *f.ref);
+  if (f.type) {
+    type_ = *f.type;
+    s.Click(IDC_TYPE_BUTTON);
+  }
+  if (f.page) s.Type(IDC_PAGE, *f.page);
+  if (f.rev) s.Type(IDC_HISTORY, *f.rev);
   s.PressOK();
   // A check that failed was printed with its message box; the dialog is then cancelled.
 }
 
+// As a person fills the grid: the fields for every drawing into all rows at once, the
+// numbering command over all rows, then each drawing's own row from the sheet.
+void EntryDriver::FillGrid(afx::DialogSession& s) {
+  using namespace drawreg;
+  TypeIntoGrid(s, -1, answers_.fields);
+  if (answers_.number) {
+    s.ClickCell(IDC_SHEET, 0, kPageColumn);
+    s.Click(IDC_SELECT_ALL);
+    s.Click(IDC_PAGE_REN_NO);
+  }
+  for (int row = 0; answers_.sheet && row < s.RowCount(IDC_SHEET); ++row) {
+    if (const SheetRow* line = answers_.sheet->Find(s.CellText(IDC_SHEET, row, kSourceColumn)))
+      TypeIntoGrid(s, row, line->fields);
+  }
+  s.PressOK();
+}
+
+// Types the fields given into one row, or into every row when row is -1.
+void EntryDriver::TypeIntoGrid(afx::DialogSession& s, int row, const NameFields& f) {
+  using namespace drawreg;
+  const auto mark = [&](int col) {
+    s.ClickCell(IDC_SHEET, row < 0 ? 0 : row, col);
+    if (row < 0) s.Click(IDC_SELECT_ALL);
+  };
+  const std::pair<int, const std::optional<CString>*> typed[] = {
+      {kLifeColumn, &f.life}, {kRefColumn, &f.ref}, {kPageColumn, &f.page}, {kRevColumn, &f.rev}};
+  for (const auto& [col, value] : typed) {
+    if (!*value) continue;
+    mark(col);
+    s.TypeIntoCell(IDC_SHEET, **value);
+  }
+  if (f.type) {
+    mark(kTypeColumn);
+    type_ = *f.type;
+    s.Click(IDC_TYPE_SELECT);
+  }
+}
+
 void EntryDriver::ChooseType(afx::DialogSession& s) {
   // The command checked the code against this catalogue before the first file.
-  const CStdTreeElm* wanted = draft_.SrchElm(*answers_.type);
+  const CStdTreeElm* wanted = draft_.SrchElm(type_);
   for (int f = 0; wanted && f < draft_.GetFieldCnt(); ++f) {
     const int field = draft_.GetFieldNoAt(f);
     for (int i = 0; i < draft_.GetElmCnt(field); ++i) {
@@ -75,6 +138,13 @@ void EntryDriver::ChooseType(afx::DialogSession& s) {
       return;
     }
   }
+}
+
+void EntryDriver::FillNumbering(afx::DialogSession& s) {
+  using namespace drawreg;
+  if (answers_.count_down) s.Click(IDC_DIRECTION_MINUS);
+  s.Type(IDC_START_NUMBER, CString(std::to_string(answers_.number.value_or(1))));
+  s.PressOK();
 }
 
 int EntryDriver::Answer(const afx::MessageBoxRequest& request) {
@@ -89,12 +159,16 @@ int EntryDriver::Answer(const afx::MessageBoxRequest& request) {
   // Retry questions repeat while the other user works; only the first is worth printing.
   const bool repeat = lock_question && answer == IDYES && last_question_ == request.text;
   last_question_ = request.text;
+  // A check's refusal is why the command gives up: it goes where failures go.
+  const bool refusal = request.caption == CString(u8"データエラー");
   if (!repeat) {
-    std::cout << "[" << Printable(request.caption) << "] " << MessageText(request.text) << " -> "
-              << (answer == IDYES  ? "Yes"
-                  : answer == IDNO ? "No"
-                                   : "OK")
-              << std::endl;
+    (refusal ? std::cerr : std::cout)
+        << (refusal ? "drawreg: [" : "[") << Printable(request.caption) << "] "
+        << MessageText(request.text) << " -> "
+        << (answer == IDYES  ? "Yes"
+            : answer == IDNO ? "No"
+                             : "OK")
+        << std::endl;
   }
   return answer;
 }

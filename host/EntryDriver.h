@@ -1,7 +1,9 @@
-// EntryDriver: answers the registration's dialogs and questions for a person who is not
-// there: fills the setting dialog from the command's options (or leaves what the file name
-// gave), presses OK, consents to overwriting only when told to, retries a locked folder for a
-// while, and prints every message box it answers. Like a person it takes a moment before each
+// EntryDriver: answers the registration's and the information setting's dialogs and questions
+// for a person who is not there. It fills the single setting dialog, or the batch grid row by
+// row, from the command's options and sheet (or leaves what the file name gave), presses OK,
+// consents to overwriting only when told to, retries a locked folder for a while, and prints
+// every message box it answers. A row the grid's check refuses ends the dialog: the message
+// goes to standard error and the command gives up. Like a person it takes a moment before each
 // answer, which also gives the other user time to finish.
 #pragma once
 
@@ -9,17 +11,25 @@
 
 #include "framework/ui/MemoryPresenter.h"
 #include "host/LockWait.h"
+#include "host/NameFields.h"
 
 class CStdDraftMgr;
 
 namespace host {
 
+class Sheet;
+
 struct EntryAnswers {
-  // Field values in code page 932, already checked as the record keeps them.
-  std::optional<CString> life, ref, type, page, rev;
-  bool yes = false;          // consent to overwriting
-  double wait_seconds = 10;  // how long to retry a locked folder
-  int think_ms = 50;         // the moment before each answer
+  NameFields fields;             // for every drawing
+  std::optional<int> number;     // drawing numbers from here, one per drawing in grid order
+  bool count_down = false;       // the numbers go down instead of up
+  const Sheet* sheet = nullptr;  // a row of fields for each drawing; may be null
+  bool yes = false;              // consent to overwriting
+  double wait_seconds = 10;      // how long to retry a locked folder
+  int think_ms = 50;             // the moment before each answer
+
+  // The fields for one drawing: those for every drawing, its number, then its sheet row's.
+  NameFields For(const CString& source_name, int index) const;
 };
 
 class EntryDriver : public afx::DialogDriver {
@@ -33,13 +43,17 @@ class EntryDriver : public afx::DialogDriver {
 
  private:
   void FillSetting(afx::DialogSession& session);
+  void FillGrid(afx::DialogSession& session);
+  void TypeIntoGrid(afx::DialogSession& session, int row, const NameFields& fields);
   void ChooseType(afx::DialogSession& session);
+  void FillNumbering(afx::DialogSession& session);
   void Think() const;
 
   EntryAnswers answers_;
   CStdDraftMgr& draft_;
   LockWait wait_;
   CString last_question_;
+  CString type_;  // the type code to choose when the type selection opens
 };
 
 }  // namespace host

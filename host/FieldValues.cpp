@@ -71,6 +71,26 @@ std::string CheckType(const std::string& value, const CStdDraftMgr& draft) {
   return "'" + Printable(value) + "' is not a drawing type of the catalogue; give one of " + known;
 }
 
+std::string CheckNumbering(const std::string& value) {
+  const size_t colon = value.find(':');
+  const std::string start = value.substr(0, colon);
+  const std::string direction = colon == std::string::npos ? "" : value.substr(colon);
+  const bool digits = !start.empty() && start.find_first_not_of("0123456789") == std::string::npos;
+  if (digits && CheckPage(start).empty() &&
+      (direction.empty() || direction == ":+" || direction == ":-"))
+    return "";
+  return "'" + Printable(value) +
+         "' is no start of drawing numbers; give START (1 to 999), START:+ or START:-";
+}
+
+std::string CheckNumberingRange(int start, bool count_down, size_t count) {
+  const long last =
+      count_down ? start - static_cast<long>(count) + 1 : start + static_cast<long>(count) - 1;
+  if (last >= 1 && last <= 999) return "";
+  return std::to_string(count) + " drawings numbered from " + std::to_string(start) +
+         (count_down ? " down" : " up") + " would go past " + (count_down ? "1" : "999");
+}
+
 std::string CheckSeconds(const std::string& value) {
   char* end = nullptr;
   const double seconds = std::strtod(value.c_str(), &end);

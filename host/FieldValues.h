@@ -21,6 +21,12 @@ std::string CheckRevision(const std::string& value);
 // "" when the catalogue knows the type code, else the codes it knows.
 std::string CheckType(const std::string& value, const CStdDraftMgr& draft);
 
+// "" when the text is a start for sequential drawing numbers: START, START:+ or START:-,
+// START a drawing number.
+std::string CheckNumbering(const std::string& value);
+// "" when count drawings numbered from start, up or down, all get numbers 1 to 999.
+std::string CheckNumberingRange(int start, bool count_down, size_t count);
+
 // "" when the text is a number of seconds to wait: finite and not negative.
 std::string CheckSeconds(const std::string& value);
 

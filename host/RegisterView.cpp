@@ -15,14 +15,15 @@
 
 namespace host {
 
-Viewing LoadForViewing(const CEnvironObj& env, CDrawingFolder& folder, LockWait& wait) {
+Viewing LoadForViewing(const CEnvironObj& env, CDrawingFolder& folder, LockWait& wait,
+                       bool keep_lock) {
   CString info = folder.GetFolderPath(env);
   env.AddFileName(info, CDrawingFolder::kInfoFileName);
   wait.Start();
   for (;;) {
     // Taking the lock would create a missing information file: look first.
     if (env.IsExist(info) < 0) return Viewing::nothing;
-    if (folder.LoadFiles(env, 0)) {
+    if (folder.LoadFiles(env, keep_lock ? 1 : 0)) {
       ReportLoadNotes(env, folder);
       return Viewing::loaded;
     }

@@ -23,8 +23,9 @@ enum class Viewing {
 // Loads a folder's records for viewing, retrying while another user holds its lock and wait
 // lasts. Never creates an information file, so that viewing never writes. What kept it from
 // loading, lines that could not be read and a journal set aside are reported on standard
-// error.
-Viewing LoadForViewing(const CEnvironObj& env, CDrawingFolder& folder, LockWait& wait);
+// error. With keep_lock the folder stays locked after a load, for a change to follow.
+Viewing LoadForViewing(const CEnvironObj& env, CDrawingFolder& folder, LockWait& wait,
+                       bool keep_lock = false);
 
 // Source name, deliverable name, size and modification time of each loaded record.
 std::string FilesTable(const CEnvironObj& env, const CDrawingFolder& folder);

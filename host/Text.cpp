@@ -82,6 +82,14 @@ CString ToCodePage(std::string_view utf8, const std::string& what) {
   return out;
 }
 
+bool IsUtf8(std::string_view bytes) {
+  unsigned code = 0;
+  for (size_t i = 0, length; i < bytes.size(); i += length) {
+    if ((length = Utf8Sequence(bytes, i, code)) == 0) return false;
+  }
+  return true;
+}
+
 std::string Printable(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());

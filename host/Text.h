@@ -22,6 +22,9 @@ class UsageError : public std::runtime_error {
 // config line) when the code page cannot hold the text so that it converts back the same.
 CString ToCodePage(std::string_view utf8, const std::string& what);
 
+// Whether the bytes are UTF-8 throughout (shortest forms, no surrogates).
+bool IsUtf8(std::string_view bytes);
+
 // UTF-8 for the terminal: TAB, CR and LF as \t, \r and \n, other control characters (C0, DEL,
 // C1) as \xHH, and bytes that are not UTF-8 as \xHH too.
 std::string Printable(std::string_view utf8);

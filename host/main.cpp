@@ -27,6 +27,8 @@ int Run(const CommandLine& line) {
       return RunList(line);
     case Command::entry:
       return RunEntry(line);
+    case Command::setting:
+      return RunSetting(line);
     case Command::check:
       return RunCheck(line);
     case Command::template_list:

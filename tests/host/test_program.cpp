@@ -18,90 +18,22 @@
 #include <vector>
 
 #include "framework/CFile.h"
+#include "host/ProgramFixture.h"
 #include "support/Register.h"
 
 extern "C" const char* drawreg_version();
 
 namespace {
 
-struct ProgramRun {
-  int status;  // 124 when the run was stopped for taking too long
-  std::string out;
-};
-
-std::string Utf8(const char8_t* text) {
-  return reinterpret_cast<const char*>(text);
-}
-
-// A path quoted for the shell.
-std::string Quoted(const std::string& path) {
-  return "'" + path + "'";
-}
-
-// Whether out holds text; the output is shown either way it fails.
-::testing::AssertionResult Holds(const std::string& out, const std::string& text) {
-  return (out.find(text) != std::string::npos ? ::testing::AssertionSuccess()
-                                              : ::testing::AssertionFailure())
-         << "\"" << text << "\" in\n"
-         << out;
-}
-
-// Whether the run ended with status and printed every text given.
-::testing::AssertionResult Ran(const ProgramRun& run, int status,
-                               std::initializer_list<std::string> texts = {}) {
-  if (run.status != status) return ::testing::AssertionFailure() << run.status << "\n" << run.out;
-  for (const std::string& text : texts)
-    if (auto held = Holds(run.out, text); !held) return held;
-  return ::testing::AssertionSuccess();
-}
-
-class Program : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!std::getenv("DRAWREG_HOST")) GTEST_SKIP() << "DRAWREG_HOST names the program under test";
-    reg.MakeDir("root/F");
-    root = reg.dir.path() + "/root";
-    folder = root + "/F";
-  }
-
-  // Runs the program with a shell command line of arguments, without a display and without
-  // paths from the user's environment or config file unless env sets them; shell runs first
-  // in the same shell. A run that hangs is stopped after 20 seconds.
-  static ProgramRun Drawreg(const std::string& args, const std::string& env = "",
-                            const std::string& shell = "") {
-    const std::string command =
-        shell +
-        " env -u DISPLAY -u WAYLAND_DISPLAY -u DRAWREG_ROOT -u DRAWREG_TEMPLATE_BASE "
-        "XDG_CONFIG_HOME=/nonexistent/drawreg-test " +
-        env + " timeout 20 " + std::getenv("DRAWREG_HOST") + " " + args + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-      out.append(buffer, n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-  }
-
-  ProgramRun Entry(const std::string& file, const std::string& options = "") {
-    return Drawreg("entry " + Quoted(file) + " --root " + Quoted(root) + " --to " + Quoted(folder) +
-                   " " + options);
-  }
-
-  bool Registered() const { return std::filesystem::exists(folder + "/FOLDERINF.$$$"); }
-
-  TestRegister reg;
-  std::string root, folder;
-};
-
 TEST_F(Program, HelpAndVersionAreShownForTheProgramAndEachCommand) {
-  EXPECT_TRUE(
-      Ran(Drawreg("--help"), 0, {"demo", "tree", "list", "entry", "check", "--root", "--ui"}));
+  EXPECT_TRUE(Ran(Drawreg("--help"), 0,
+                  {"demo", "tree", "list", "entry", "setting", "check", "--root", "--ui"}));
+  EXPECT_TRUE(Ran(Drawreg("setting --help"), 0, {"--sheet", "--number", "--type"}));
   const ProgramRun entry = Drawreg("entry --help");
   EXPECT_TRUE(Ran(entry, 0, {"--page", "--catalogue"}));
   EXPECT_FALSE(Holds(entry.out, "--files"));
   const ProgramRun list = Drawreg("list --help");
-  EXPECT_TRUE(Ran(list, 0, {"--gui"}));
+  EXPECT_TRUE(Ran(list, 0, {"--gui", "--csv"}));
   EXPECT_FALSE(Holds(list.out, "--page"));
   const ProgramRun tree = Drawreg("tree --help");
   EXPECT_TRUE(Holds(tree.out, "--files"));
