@@ -41,7 +41,7 @@ void CDrawingFilesDialog::AddRow(const CDrawingFile& file) {
   const bool found = CFile::GetStatus(path, status) != 0;
   const int image = found ? ImageOf(path) : -1;
   const int row = list_.InsertItem(list_.GetItemCount(), file.Name(1), image);
-  list_.SetItemText(row, 1, file.Name(0));
+  list_.SetItemText(row, 1, file.Name(0, env_->GetNaming()));
   list_.SetItemText(row, 2, found ? SizeText(status.m_size) : CString());
   list_.SetItemText(row, 3, found ? TimeText(status.m_mtime) : CString());
 }

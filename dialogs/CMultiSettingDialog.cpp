@@ -3,6 +3,7 @@
 #include "dialogs/BatchCommands.h"
 #include "dialogs/CMultiSettingSheet.h"
 #include "dialogs/DialogResources.h"
+#include "hostlibs/environ/CEnvironObj.h"
 #include "register/CDrawingFile.h"
 
 using namespace drawreg;
@@ -32,6 +33,9 @@ CMultiSettingDialog::CMultiSettingDialog(TVector<CDrawingFile*>* records, CDrawi
       draft_(draft),
       copies_(new TVector<CDrawingFile*>(8)) {
   if (records) AppendCopies(*records, *copies_);
+  // The rows compose their names in the register's edition, whoever made the records.
+  for (int i = 0; env && i < copies_->GetCnt(); ++i)
+    (*copies_)[i]->Naming(env->GetNaming());
   sheet_ = new CMultiSettingSheet(copies_, env, draft, this, kTextHeight);
 }
 

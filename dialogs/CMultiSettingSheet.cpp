@@ -2,6 +2,7 @@
 
 #include "dialogs/CheckDrawingNames.h"
 #include "dialogs/DialogResources.h"
+#include "hostlibs/environ/CEnvironObj.h"
 #include "hostlibs/stddraft/CStdDraftMgr.h"
 #include "register/CDrawingFile.h"
 
@@ -13,8 +14,12 @@ END_MESSAGE_MAP()
 
 namespace {
 
+// The columns of the 2004 edition; the 2017 edition adds the user-defined part.
 constexpr int kColumns = 8;
+constexpr int kColumns2017 = 9;
 constexpr int kTypeColumn = 6;
+constexpr int kNameColumn = 7;
+constexpr int kTitleColumn = 8;
 
 struct ColumnLayout {
   const char8_t* header;
@@ -24,7 +29,7 @@ struct ColumnLayout {
   const char8_t* help;
 };
 
-const ColumnLayout kLayout[kColumns] = {
+const ColumnLayout kLayout[kColumns2017] = {
     {u8"No.", 4, 4, 1, nullptr},
     {u8"元ファイル名", 12, 0, 0, nullptr},
     {u8"ﾗｲﾌｻｲｸﾙ", 7, 1, 2,
@@ -36,7 +41,13 @@ const ColumnLayout kLayout[kColumns] = {
     {u8"図面種類", 50, 0, 0,
      u8"【 図面種類 】 図面種類を選択してください。右ボタンで一覧選択できます。"},
     {u8"ファイル名", 12, 0, 0, nullptr},
+    // Up to 52 double-byte characters may be typed.
+    {u8"図面名", 30, 2 * CDrawingFile::kTitleLimit, 0,
+     u8"【 図面名 】 全角文字、半角英大文字・数字で52文字以内を入力してください。"},
 };
+
+// A 2017 name with its user-defined part needs more room than eight characters.
+constexpr int kNameLength2017 = 24;
 
 }  // namespace
 
@@ -47,10 +58,11 @@ CMultiSettingSheet::CMultiSettingSheet(TVector<CDrawingFile*>* rows, const CEnvi
   SetTextHeight(textHeight);
   SetHeaderRow(1);
   SetRecRow(1);
-  SetColNum(kColumns);
-  for (int c = 0; c < kColumns; ++c) {
+  SetColNum(ColumnCount());
+  for (int c = 0; c < ColumnCount(); ++c) {
     const ColumnLayout& column = kLayout[c];
-    SetColLen(c, column.length);
+    const bool wide_name = c == kNameColumn && Edition() == NamingEdition::k2017;
+    SetColLen(c, wide_name ? kNameLength2017 : column.length);
     AddText(0, c, CString(column.header), c);
     AddItem(1, c, c, c == 0 ? 1 : 0);
     SetDataKind(c, 0, static_cast<unsigned>(column.inputLimit), 0);
@@ -69,6 +81,14 @@ void CMultiSettingSheet::SetRecords(TVector<CDrawingFile*>* rows) {
   }
 }
 
+NamingEdition CMultiSettingSheet::Edition() const {
+  return env_ ? env_->GetNaming() : NamingEdition::k2004;
+}
+
+int CMultiSettingSheet::ColumnCount() const {
+  return Edition() == NamingEdition::k2017 ? kColumns2017 : kColumns;
+}
+
 CDrawingFile* CMultiSettingSheet::Row(int row) const {
   if (!rows_ || row < 0 || row >= static_cast<int>(GetRecCnt()) || row >= rows_->GetCnt())
     return nullptr;
@@ -76,13 +96,13 @@ CDrawingFile* CMultiSettingSheet::Row(int row) const {
 }
 
 int CMultiSettingSheet::HowEdit(int, int col) {
-  if (col == 1 || col == 7) return 0;
+  if (col == 1 || col == kNameColumn) return 0;
   return col == kTypeColumn ? 2 : 1;
 }
 
 void CMultiSettingSheet::GetItemText(int row, int col, CString& text) {
   const CDrawingFile* file = Row(row);
-  if (!file || col < 0 || col >= kColumns) return;
+  if (!file || col < 0 || col >= ColumnCount()) return;
   switch (col) {
     case 0:
       text.Format("%d", row + 1);
@@ -108,19 +128,22 @@ void CMultiSettingSheet::GetItemText(int row, int col, CString& text) {
                                                : CString();
       break;
     }
+    case kNameColumn:
+      text = file->Name(0, Edition());
+      break;
     default:
-      text = file->Name(0);
+      text = file->Title();
       break;
   }
 }
 
 void CMultiSettingSheet::EnterItem(int, int col) {
-  const char8_t* help = col >= 0 && col < kColumns ? kLayout[col].help : nullptr;
+  const char8_t* help = col >= 0 && col < ColumnCount() ? kLayout[col].help : nullptr;
   if (parent_) parent_->SetDlgItemText(IDC_STATUS, help ? CString(help) : CString());
 }
 
 void CMultiSettingSheet::UpdateItem(int, int col, const char* text) {
-  if (col < 2 || col > 5) return;
+  if (col < 2 || col == kTypeColumn || col == kNameColumn || col >= ColumnCount()) return;
   const CString value(text);
   // What a person types goes to every marked row, whichever row it was typed in.
   for (int row = 0; row < static_cast<int>(GetRecCnt()); ++row) {
@@ -135,6 +158,9 @@ void CMultiSettingSheet::UpdateItem(int, int col, const char* text) {
         break;
       case 4:
         file->Page(value);
+        break;
+      case kTitleColumn:
+        file->Title(value);
         break;
       default:
         file->History(value);

@@ -1,9 +1,11 @@
 // CMultiSettingSheet: the grid of the batch setting dialogs, one row per drawing file: its
 // number, source file name, the four name fields, its drawing type and the deliverable file
-// name it makes. The grid keeps no values: every cell is read from the row's record, and what
+// name it makes, and in the 2017 edition of the naming rule the user-defined part (図面名) as a
+// last column. The grid keeps no values: every cell is read from the row's record, and what
 // a person types goes through the record's own setters, to every marked row at once.
 #pragma once
 
+#include "hostlibs/environ/NamingEdition.h"
 #include "hostlibs/rvgui/RVSheet.h"
 #include "register/TVector.h"
 
@@ -47,6 +49,9 @@ class CMultiSettingSheet : public RVSheet {
   void OnKeyDown(UINT key, UINT repeat, UINT flags);
 
  private:
+  // The register's edition (2004 without an environment) and the columns it shows.
+  NamingEdition Edition() const;
+  int ColumnCount() const;
   // The record of a grid row, or null.
   CDrawingFile* Row(int row) const;
   void PostTypeSelection();

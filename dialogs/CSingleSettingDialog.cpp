@@ -24,6 +24,7 @@ ON_CBN_EDITCHANGE(IDC_HISTORY, OnHistoryEdited)
 ON_CBN_SELCHANGE(IDC_HISTORY, OnHistoryPicked)
 ON_EN_UPDATE(IDC_PAGE, OnPageUpdated)
 ON_EN_KILLFOCUS(IDC_PAGE, OnPageLeft)
+ON_EN_CHANGE(IDC_TITLE, OnTitleEdited)
 ON_BN_CLICKED(IDC_TYPE_BUTTON, OnTypeButton)
 ON_BN_CLICKED(IDC_REGISTERED, OnRegisteredButton)
 END_MESSAGE_MAP()
@@ -35,6 +36,18 @@ int LifeIndex(const CString& life) {
   const char c = life.IsEmpty() ? '\0' : life[0];
   return c == 'C' ? 2 : c == 'D' ? 1 : c == 'M' ? 3 : 0;
 }
+
+// Where the controls below the user-defined part go in the 2017 edition, in dialog units,
+// and the dialog's height then.
+struct Place {
+  int id, x, y, w, h;
+};
+constexpr Place k2017Places[] = {
+    {IDC_RULE, 7, 137, 221, 1}, {IDC_PREVIEW_LABEL, 7, 149, 48, 8}, {IDC_PREVIEW, 55, 145, 173, 15},
+    {IDOK, 126, 165, 50, 20},   {IDCANCEL, 178, 165, 50, 20},
+};
+constexpr int kWidth = 235;
+constexpr int k2017Height = 192;
 
 void FillCodeList(CComboBox& list) {
   for (char c = '0'; c <= '9'; ++c)
@@ -53,7 +66,9 @@ CSingleSettingDialog::CSingleSettingDialog(CDrawingFile* file, CDrawingFolder* f
       folder_(folder),
       env_(env),
       draft_(draft),
-      work_(*file) {}
+      work_(*file) {
+  work_.Naming(env->GetNaming());
+}
 
 void CSingleSettingDialog::DoDataExchange(CDataExchange* dx) {
   DialogBase::DoDataExchange(dx);
@@ -61,6 +76,7 @@ void CSingleSettingDialog::DoDataExchange(CDataExchange* dx) {
   DDX_Control(dx, IDC_ARRANGEMENT, arrangement_);
   DDX_Control(dx, IDC_HISTORY, history_);
   DDX_Control(dx, IDC_PAGE, page_);
+  DDX_Control(dx, IDC_TITLE, title_);
 }
 
 BOOL CSingleSettingDialog::OnInitDialog() {
@@ -78,6 +94,14 @@ BOOL CSingleSettingDialog::OnInitDialog() {
   arrangement_.LimitText(1);
   history_.LimitText(1);
   page_.LimitText(3);
+  if (work_.Naming() == NamingEdition::k2017) {
+    ArrangeFor2017();
+    title_.SetWindowText(file_->Title());
+    title_.LimitText(2 * CDrawingFile::kTitleLimit);
+  } else {
+    title_.ShowWindow(SW_HIDE);
+    GetDlgItem(IDC_TITLE_LABEL)->ShowWindow(SW_HIDE);
+  }
   const DrawingTypeInfo& type = file_->GetTypeInfo();
   if (type.fieldNo >= 0 && type.no >= 0) {
     SetDlgItemText(IDC_TYPE_NAME, draft_->GetElmName(type.fieldNo, type.no, '-'));
@@ -97,6 +121,17 @@ bool CSingleSettingDialog::ReadLife() {
 bool CSingleSettingDialog::ReadArrangement() {
   const CString text = arrangement_.GetWindowText();
   return work_.Arrangement(text) != 0;  // the record's own check decides
+}
+
+void CSingleSettingDialog::ArrangeFor2017() {
+  for (const Place& place : k2017Places)
+    GetDlgItem(place.id)->MoveWindow(place.x, place.y, place.w, place.h);
+  MoveWindow(0, 0, kWidth, k2017Height);
+}
+
+bool CSingleSettingDialog::ReadTitle() {
+  if (work_.Naming() != NamingEdition::k2017) return true;
+  return work_.Title(title_.GetWindowText()) != 0;
 }
 
 bool CSingleSettingDialog::ReadHistory() {
@@ -155,6 +190,10 @@ void CSingleSettingDialog::OnPageLeft() {
   page_.SetWindowText(work_.Page());
 }
 
+void CSingleSettingDialog::OnTitleEdited() {
+  if (ReadTitle()) RefreshPreview();
+}
+
 void CSingleSettingDialog::OnTypeButton() {
   DrawingTypeInfo chosen;
   CString name;
@@ -172,11 +211,14 @@ void CSingleSettingDialog::OnRegisteredButton() {
 
 bool CSingleSettingDialog::IsUniqueInFolder() const {
   if (!folder_) return true;
+  const NamingEdition edition = work_.Naming();
   const CString base = env_->GetBaseNameFromFileName(work_.Name(0));
   for (int i = 0; i < folder_->GetFileCount(); ++i) {
     const CDrawingFile* other = folder_->GetFile(i);
     if (other == file_ || other->Name(1).CompareNoCase(file_->Name(1)) == 0) continue;
-    if (env_->GetBaseNameFromFileName(other->Name(0)).CompareNoCase(base) == 0) return false;
+    if (env_->GetBaseNameFromFileName(other->Name(0, edition)).CompareNoCase(base) == 0) {
+      return false;
+    }
   }
   return true;
 }
@@ -201,6 +243,7 @@ bool CSingleSettingDialog::CheckFields() {
               IDC_TYPE_BUTTON}) &&
          run({ReadPage(), u8"図面番号が無効です", IDC_PAGE}) &&
          run({ReadHistory(), u8"改訂履歴が無効です", IDC_HISTORY}) &&
+         run({ReadTitle(), u8"図面名が無効です", IDC_TITLE}) &&
          run({IsUniqueInFolder(), u8"既に使用されている成果ファイル名称です", 0});
 }
 

@@ -1,7 +1,8 @@
 // CSingleSettingDialog: the dialog in which the user sets the deliverable name fields of one
-// drawing file (life cycle, reference number, drawing type, drawing number, revision) while a
-// preview shows the resulting deliverable file name. Edits go to a working copy; the caller's
-// record changes only when the user confirms and every check passes.
+// drawing file (life cycle, reference number, drawing type, drawing number, revision, and in
+// the 2017 edition of the naming rule the user-defined part) while a preview shows the
+// resulting deliverable file name in the register's edition. Edits go to a working copy; the
+// caller's record changes only when the user confirms and every check passes.
 #pragma once
 
 #include "framework/ui/Controls.h"
@@ -30,6 +31,9 @@ class CSingleSettingDialog : public DialogBase {
   bool ReadArrangement();
   bool ReadPage();
   bool ReadHistory();
+  bool ReadTitle();
+  // The 2017 edition shows the user-defined part and moves what lies below it down.
+  void ArrangeFor2017();
   bool IsUniqueInFolder() const;
   static void TakePick(CComboBox& list);
   void RefreshPreview();
@@ -43,6 +47,7 @@ class CSingleSettingDialog : public DialogBase {
   void OnHistoryPicked();
   void OnPageUpdated();
   void OnPageLeft();
+  void OnTitleEdited();
   void OnTypeButton();
   void OnRegisteredButton();
 
@@ -55,6 +60,7 @@ class CSingleSettingDialog : public DialogBase {
   CComboBox arrangement_;
   CComboBox history_;
   CEdit page_;
+  CEdit title_;
 
   DECLARE_MESSAGE_MAP()
 };

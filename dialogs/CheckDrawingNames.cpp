@@ -12,10 +12,11 @@
 
 namespace {
 
-// The deliverable base name as a key: equal keys are names equal without regard to case,
-// as CompareNoCase sees them (ASCII letters fold, double-byte characters stay as they are).
+// The deliverable base name, in the register's edition, as a key: equal keys are names equal
+// without regard to case, as CompareNoCase sees them (ASCII letters fold, double-byte characters
+// stay as they are).
 std::string NameKey(const CEnvironObj& env, const CDrawingFile& file) {
-  CString key(env.GetBaseNameFromFileName(file.Name(0)).GetString());
+  CString key(env.GetBaseNameFromFileName(file.Name(0, env.GetNaming())).GetString());
   key.MakeUpper();
   return key.Bytes();
 }

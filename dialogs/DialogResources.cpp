@@ -46,8 +46,12 @@ afx::DialogTemplate SingleSetting() {
           {-1, K::Static, SS_LEFT, u8"改訂履歴：", 22, 103, 32, 8},
           {IDC_HISTORY, K::ComboBox, CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP, "", 55, 101, 32, 86},
           {-1, K::Static, SS_LEFT, u8"（0～9、A～Z）", 92, 104, 42, 8},
-          {-1, K::Static, SS_ETCHEDHORZ, "", 7, 119, 221, 1},
-          {-1, K::Static, SS_LEFT, u8"成果ファイル名：", 7, 131, 48, 8},
+          // The 2017 edition's user-defined part. The dialog shows it only in that edition, and
+          // then moves the rule, the preview and the buttons below it.
+          {IDC_TITLE_LABEL, K::Static, SS_LEFT, u8"図面名：", 22, 122, 32, 8},
+          {IDC_TITLE, K::Edit, ES_AUTOHSCROLL | kBordered | WS_TABSTOP, "", 55, 119, 173, 14},
+          {IDC_RULE, K::Static, SS_ETCHEDHORZ, "", 7, 119, 221, 1},
+          {IDC_PREVIEW_LABEL, K::Static, SS_LEFT, u8"成果ファイル名：", 7, 131, 48, 8},
           {IDC_PREVIEW, K::Static, kCentred | kBordered, "", 55, 127, 69, 15},
           {IDOK, K::Button, BS_OWNERDRAW | WS_TABSTOP, "OK", 126, 125, 50, 20},
           {IDCANCEL, K::Button, BS_OWNERDRAW | WS_TABSTOP, u8"キャンセル", 178, 125, 50, 20},

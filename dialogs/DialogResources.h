@@ -28,6 +28,12 @@ constexpr int IDC_SOURCE_NAME = 30005;
 constexpr int IDC_PAGE = 30006;
 constexpr int IDC_REGISTERED = 30007;
 constexpr int IDC_TYPE_NAME = 30009;
+// The user-defined part of a 2017 name and its label; the rule and the preview's label move
+// below them in that edition.
+constexpr int IDC_TITLE = 30020;
+constexpr int IDC_TITLE_LABEL = 30021;
+constexpr int IDC_RULE = 30022;
+constexpr int IDC_PREVIEW_LABEL = 30023;
 // The list of the registered files dialog.
 constexpr int IDC_FILE_LIST = 30008;
 // Controls of the batch setting dialogs.

@@ -140,6 +140,18 @@ void AddCommands(CLI::App& app, CommandLine& out) {
       ->excludes(gui)
       ->excludes(json);
   AddWait(*list, out, "the folder");
+
+  CLI::App* naming = app.add_subcommand(
+      "naming", "show or set the edition of the naming rule the register's names follow");
+  naming->footer(
+      "2004: life cycle first (D0PL001Z.P21). 2017: drawing number first, with an optional\n"
+      "user-defined part (001D0PLZ-TITLE.P21). Kept in drawreg.conf at the drawing root.");
+  naming->fallthrough();
+  naming->add_option("EDITION", out.naming, "the edition to set")
+      ->check(CLI::IsMember({"2004", "2017"}).description(""))
+      ->type_name("2004|2017");
+  naming->add_flag("--yes", out.yes, "consent to changing the names of registered files");
+  AddWait(*naming, out, "a folder");
 }
 
 // template list|show and linkbox show: the template family's files as they are stored.
@@ -192,6 +204,7 @@ Command Chosen(const CLI::App& app) {
   if (app.got_subcommand("list")) return Command::list;
   if (app.got_subcommand("entry")) return Command::entry;
   if (app.got_subcommand("setting")) return Command::setting;
+  if (app.got_subcommand("naming")) return Command::naming;
   return Command::demo;
 }
 

@@ -18,7 +18,8 @@ enum class Command {
   check,
   template_list,
   template_show,
-  linkbox_show
+  linkbox_show,
+  naming
 };
 
 struct GlobalOptions {
@@ -47,11 +48,12 @@ struct CommandLine {
   std::optional<int> number;         // entry, setting --number START[:-]
   bool count_down = false;           // the :- of --number
   std::string sheet;                 // entry, setting --sheet FILE
-  bool yes = false;                  // entry, setting --yes
+  bool yes = false;                  // entry, setting, naming --yes
+  std::string naming;                // naming [2004|2017]; empty: show it
   std::string catalogue;             // entry, setting --catalogue FILE
   std::vector<std::string> checked;  // check FOLDER...
   bool json = false;                 // --json of every command that prints a table or a tree
-  double wait_seconds = 10;          // tree, list, entry, setting, check --wait
+  double wait_seconds = 10;          // tree, list, entry, setting, check, naming --wait
   std::string file;                  // template show FILE, linkbox show FILE
 };
 

@@ -17,5 +17,6 @@ int RunCheck(const CommandLine& line);
 int RunTemplateList(const CommandLine& line);
 int RunTemplateShow(const CommandLine& line);
 int RunLinkBoxShow(const CommandLine& line);
+int RunNaming(const CommandLine& line);
 
 }  // namespace host

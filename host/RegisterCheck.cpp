@@ -57,6 +57,10 @@ std::vector<std::string> RefusedFields(const CDrawingFile& record) {
   check("drawing number", record.Page(), accepted, probe.Page());
   accepted = probe.History(record.History());
   check("revision", record.History(), accepted, probe.History());
+  // The user-defined part is judged with the record's own extension, as its setter does.
+  probe.Name(record.Name(1));
+  accepted = probe.Title(record.Title());
+  check("user-defined part", record.Title(), accepted, probe.Title());
   const CString name = record.Name(1);
   if (!afx::IsPlainFileName(name) || name.CompareNoCase(kInfoFileName) == 0) {
     refused.push_back("file name " + Quote(name) + " (no file of this folder)");

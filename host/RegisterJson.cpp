@@ -38,6 +38,8 @@ json FileJson(const CEnvironObj& env, const CDrawingFile& file) {
                  {"rev", JsonText(file.History())},
                  {"size", nullptr},
                  {"modified", nullptr}};
+  // The user-defined part of a 2017 name, only where a record has one.
+  if (!file.Title().IsEmpty()) record["title"] = JsonText(file.Title());
   CFileStatus status;
   if (CFile::GetStatus(file.GetFilePath(env, 1), status)) {
     record["size"] = status.m_size;

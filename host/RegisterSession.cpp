@@ -4,6 +4,7 @@
 
 #include "framework/FileSystem.h"
 #include "host/Config.h"
+#include "host/RegisterSettings.h"
 #include "host/Report.h"
 #include "host/Text.h"
 
@@ -40,6 +41,7 @@ RegisterSession::RegisterSession(const Paths& paths) {
   const CString root = paths.root.Absolute();
   CheckRoot(paths.root, root);
   env.SetPath(CEnvironObj::kDrawingRoot, root);
+  env.SetNaming(ReadNamingEdition(root));
   if (!paths.templates.empty()) env.SetPath(CEnvironObj::kTemplateBase, paths.templates.Absolute());
   manager.SetEnvObj(env);
   manager.LoadFolders();

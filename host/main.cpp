@@ -37,6 +37,8 @@ int Run(const CommandLine& line) {
       return RunTemplateShow(line);
     case Command::linkbox_show:
       return RunLinkBoxShow(line);
+    case Command::naming:
+      return RunNaming(line);
   }
   return 2;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "framework/Decimal.h"
+#include "framework/Mbcs.h"
 #include "hostlibs/environ/CEnvironObj.h"
 #include "register/FolderPath.h"
 
@@ -13,6 +14,8 @@ namespace {
 
 constexpr char kFieldEnd = '\t';
 constexpr int kLineFields = 8;
+// The number of fields in a line that carries the user-defined part.
+constexpr int kTitledLineFields = kLineFields + 1;
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -29,6 +32,44 @@ CString OrPlaceholder(const CString& field, const char* placeholder) {
   return field.IsEmpty() ? CString(placeholder) : field;
 }
 
+bool IsTrailByte(unsigned char c) {
+  return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
+}
+
+// Characters in text, a double-byte one counted once; -1 when one of them is neither a
+// double-byte character of code page 932 nor a half-width A-Z or 0-9.
+int TitleCharacters(const CString& text) {
+  const std::string& bytes = text.Bytes();
+  int count = 0;
+  for (size_t i = 0; i < bytes.size(); ++count) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    if (afx::IsLeadByte(c)) {
+      if (i + 1 >= bytes.size() || !IsTrailByte(static_cast<unsigned char>(bytes[i + 1]))) {
+        return -1;
+      }
+      i += 2;
+    } else if (IsDigit(bytes[i]) || (c >= 'A' && c <= 'Z')) {
+      ++i;
+    } else {
+      return -1;
+    }
+  }
+  // A pair of the right byte ranges that code page 932 leaves unassigned is no character.
+  std::string utf8;
+  return afx::TryToUtf8(text, utf8) ? count : -1;
+}
+
+// Characters of a name of any bytes, a double-byte one counted once.
+int CharacterCount(const CString& text) {
+  const std::string& bytes = text.Bytes();
+  const char* p = bytes.data();
+  const char* end = p + bytes.size();
+  int count = 0;
+  for (; p < end; p += afx::CharLength(p, end))
+    ++count;
+  return count;
+}
+
 }  // namespace
 
 CDrawingFile::CDrawingFile(const CDrawingFile& src)
@@ -37,7 +78,9 @@ CDrawingFile::CDrawingFile(const CDrawingFile& src)
       life_(src.life_),
       arrangement_(src.arrangement_),
       page_(src.page_),
-      history_(src.history_) {}
+      history_(src.history_),
+      title_(src.title_),
+      naming_(src.naming_) {}
 
 CDrawingFile& CDrawingFile::operator=(const CDrawingFile& src) {
   if (this == &src) return *this;
@@ -48,6 +91,8 @@ CDrawingFile& CDrawingFile::operator=(const CDrawingFile& src) {
   arrangement_ = src.arrangement_;
   page_ = src.page_;
   history_ = src.history_;
+  title_ = src.title_;
+  naming_ = src.naming_;
   return *this;
 }
 
@@ -63,16 +108,26 @@ CString CDrawingFile::GetFilePath(const CEnvironObj& env, int full) const {
   return path;
 }
 
-CString CDrawingFile::Name(int source) const {
+CString CDrawingFile::Name(int source, NamingEdition edition) const {
   if (source) return name_;
-  CString name = OrPlaceholder(life_, "?");
-  name += OrPlaceholder(arrangement_, "?");
-  name += (type_.fieldNo < 0 || type_.no < 0) ? CString("??") : type_.code;
-  name += OrPlaceholder(page_, "???");
-  name += OrPlaceholder(history_, "?");
+  const CString life = OrPlaceholder(life_, "?");
+  const CString arrangement = OrPlaceholder(arrangement_, "?");
+  const CString type = (type_.fieldNo < 0 || type_.no < 0) ? CString("??") : type_.code;
+  const CString page = OrPlaceholder(page_, "???");
+  const CString history = OrPlaceholder(history_, "?");
+  CString name;
+  if (edition == NamingEdition::k2017) {
+    name = page + life + arrangement + type + history;
+    if (!title_.IsEmpty()) name += CString("-") + title_;
+  } else {
+    name = life + arrangement + type + page + history;
+  }
+  return name + Extension();
+}
+
+CString CDrawingFile::Extension() const {
   const int dot = name_.ReverseFind('.');
-  if (dot >= 0) name += name_.Mid(dot);
-  return name;
+  return dot >= 0 ? name_.Mid(dot) : CString();
 }
 
 int CDrawingFile::Name(const CString& name) {
@@ -100,6 +155,16 @@ int CDrawingFile::Arrangement(const CString& arrangement) {
 int CDrawingFile::History(const CString& history) {
   if (!IsSerialCharacter(history)) return 0;
   history_ = history;
+  return 1;
+}
+
+int CDrawingFile::Title(const CString& title) {
+  const int characters = TitleCharacters(title);
+  if (characters < 0 || characters > kTitleLimit) return 0;
+  // The eight characters of the fields, the hyphen, the part and the extension; no part at
+  // all is always allowed.
+  if (characters > 0 && 8 + 1 + characters + CharacterCount(Extension()) > kNameLimit) return 0;
+  title_ = title;
   return 1;
 }
 
@@ -141,16 +206,21 @@ void CDrawingFile::AppendLine(std::string& out) const {
   text(type_.code);
   text(page_);
   text(history_);
+  // Without a user-defined part the line is exactly what every earlier version writes.
+  if (!title_.IsEmpty()) text(title_);
 }
 
 int CDrawingFile::Parse(const CString& line) {
   // The line's own length bounds the walk: a field may hold any byte, NUL included.
   const std::string_view bytes(line.Bytes());
-  std::string_view fields[kLineFields];
+  std::string_view fields[kTitledLineFields];
   size_t start = 0;
-  for (int n = 0; n < kLineFields; ++n) {
+  for (int n = 0; n < kTitledLineFields; ++n) {
     const size_t end = bytes.find(kFieldEnd, start);
-    if (end == std::string_view::npos) return 0;
+    if (end == std::string_view::npos) {
+      if (n < kLineFields) return 0;
+      break;
+    }
     fields[n] = bytes.substr(start, end - start);
     start = end + 1;
   }
@@ -162,5 +232,6 @@ int CDrawingFile::Parse(const CString& line) {
   type_.code = CString(fields[5]);
   page_ = CString(fields[6]);
   history_ = CString(fields[7]);
+  title_ = CString(fields[8]);
   return 1;
 }

@@ -133,5 +133,8 @@ CDrawingFile* CDrawingFolder::AddLoadFile(const CEnvironObj& env, const CDrawing
   // may well name a file that is there.
   if (look.error != 0 && look.error != EILSEQ)
     throw CFileException(CFileException::hardIO, look.error, path);
-  return AddFile(file);
+  // A record read from the register composes its name by the register's edition.
+  CDrawingFile* added = AddFile(file);
+  added->Naming(env.GetNaming());
+  return added;
 }

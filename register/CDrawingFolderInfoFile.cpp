@@ -129,6 +129,7 @@ int CDrawingFolder::ReadInfoFile(const CEnvironObj& env, std::vector<CDrawingFil
       if (overlong || !record.Parse(CString(line))) {
         unread.push_back(number);
       } else {
+        record.Naming(env.GetNaming());  // composed as the register composes its names
         records.push_back(record);
       }
     });

@@ -25,23 +25,30 @@ using namespace registration;
 void CDrawingManager::SetInfoFromFileName(const CString& name, CDrawingFile& record,
                                           const CEnvironObj& env, CStdDraftMgr* draft) {
   record.Name(name);
-  CString base = env.GetBaseNameFromFileName(name);
-  if (base.GetLength() != 8) return;
-  base.MakeUpper();
-  const CString code = base.Mid(2, 2);
+  record.Naming(env.GetNaming());
+  const CString base = env.GetBaseNameFromFileName(name);
+  const bool edition2017 = env.GetNaming() == NamingEdition::k2017;
+  // The eight characters of the fields, in the edition's order; a 2017 name may go on with
+  // a hyphen and the user-defined part, which keeps its own case.
+  const int length = base.GetLength();
+  if (length < 8 || (length > 8 && (!edition2017 || length == 9 || base[8] != '-'))) return;
+  CString fixed = base.Left(8);
+  fixed.MakeUpper();
+  const CString title = base.Mid(9);
+  // Positions of life cycle, reference number, type code, drawing number and revision.
+  const int life = edition2017 ? 3 : 0, type = edition2017 ? 5 : 2, page = edition2017 ? 0 : 4;
+  const CString code = fixed.Mid(type, 2);
   const CStdTreeElm* element = draft->SrchElm(code);
   if (!element) return;
   // The record's own setters judge each field; the name counts only when all pass.
-  CDrawingFile fields;
-  if (!fields.Life(base.Left(1)) || !fields.Arrangement(base.Mid(1, 1)) ||
-      !fields.Page(base.Mid(4, 3)) || !fields.History(base.Mid(7, 1))) {
+  CDrawingFile fields(record);
+  if (!fields.Life(fixed.Mid(life, 1)) || !fields.Arrangement(fixed.Mid(life + 1, 1)) ||
+      !fields.Page(fixed.Mid(page, 3)) || !fields.History(fixed.Mid(7, 1)) ||
+      (edition2017 && !fields.Title(title))) {
     return;
   }
-  record.Life(fields.Life());
-  record.Arrangement(fields.Arrangement());
-  record.Page(fields.Page());
-  record.History(fields.History());
-  record.SetTypeInfo({element->GetFieldNo(), element->GetNo(), code});
+  fields.SetTypeInfo({element->GetFieldNo(), element->GetNo(), code});
+  record = fields;
 }
 
 template <typename Fill>
@@ -75,6 +82,7 @@ int CDrawingManager::Entry(const CString& src_path, const CString& dst_folder, C
   if (exists == 0 && Ask(parent, kOverwrite, kOverwriteCaption) != IDYES) return 0;
   CDrawingFile work;
   fill(src_name, work);
+  work.Naming(env.GetNaming());  // whichever form filled it, it composes as the register does
   const int at = exists == 0 ? folder->FindFile(src_name, 1) : -1;
   if (at >= 0) work = *folder->GetFile(at);
   {

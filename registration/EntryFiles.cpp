@@ -57,6 +57,7 @@ int MakeRows(CDrawingFolder& folder, const CEnvironObj& env, const CString& dst_
     }
     CDrawingFile record;
     fill(i, names[i], record);
+    record.Naming(env.GetNaming());
     rows.working.emplace_back(record.Clone());
     rows.records.Append(rows.working.back().get());
   }

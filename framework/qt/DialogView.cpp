@@ -45,8 +45,9 @@ DialogView::~DialogView() {
 void DialogView::Build() {
   window_->setObjectName(QStringLiteral("dialog-%1").arg(dialog_.GetTemplateId()));
   window_->setFont(font_.Font());
-  if (const DialogTemplate* t = dialog_.GetTemplate()) {
-    window_->setFixedSize(font_.XToPixels(t->cx), font_.YToPixels(t->cy));
+  // The dialog's size as it laid itself out, which its template gave first.
+  if (const WindowPeer* own = dialog_.GetPeer()) {
+    window_->setFixedSize(font_.XToPixels(own->w), font_.YToPixels(own->h));
   }
   for (const auto& peer : dialog_.Peers()) {
     auto view = MakeControlView(*this, *peer, window_.get());
@@ -70,6 +71,12 @@ void DialogView::Build() {
 
 void DialogView::Sync(WindowPeer& peer) {
   window_->setWindowTitle(ToQString(peer.text));
+  const QSize size(font_.XToPixels(peer.w), font_.YToPixels(peer.h));
+  if (window_->size() != size) window_->setFixedSize(size);
+}
+
+QRect DialogView::ToPixels(int x, int y, int w, int h) const {
+  return font_.ToPixels(x, y, w, h);
 }
 
 void DialogView::Run(const std::function<void(CDialog&)>& shown) {

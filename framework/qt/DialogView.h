@@ -38,6 +38,7 @@ class DialogView : public PeerView, public ShownDialog {
   DialogWindow* Window() const { return window_.get(); }
   const DialogFont& Font() const { return font_; }
   ImageCache& Images() override { return images_; }
+  QRect ToPixels(int x, int y, int w, int h) const override;
 
   void UserInput(const std::function<void()>& action) override;
   // A message was posted: it is handled once the event loop is back, unless input that is

@@ -5,6 +5,7 @@
 // others.
 #pragma once
 
+#include <QRect>
 #include <functional>
 
 class CDialog;
@@ -21,6 +22,8 @@ class ShownDialog {
   virtual CDialog& Dialog() const = 0;
   // The pictures of the image lists the dialog's controls show.
   virtual ImageCache& Images() = 0;
+  // A rectangle in dialog units, in the window's pixels.
+  virtual QRect ToPixels(int x, int y, int w, int h) const = 0;
 
   // Runs what a person's action does to the dialog, then handles the messages it posted, and
   // closes the window when the dialog has ended. Ignored while syncing or once ended.

@@ -110,6 +110,15 @@ BOOL CWnd::ShowWindow(int show) {
   return was_visible;
 }
 
+void CWnd::MoveWindow(int x, int y, int width, int height) {
+  if (!m_peer) return;
+  m_peer->x = x;
+  m_peer->y = y;
+  m_peer->w = width;
+  m_peer->h = height;
+  m_peer->Changed();
+}
+
 BOOL CWnd::IsWindowVisible() const {
   return m_peer && m_peer->visible ? TRUE : FALSE;
 }

@@ -37,6 +37,10 @@ class CWnd : public CObject {
   BOOL IsWindowEnabled() const;
   BOOL ShowWindow(int show);
   BOOL IsWindowVisible() const;
+  // Places the window, in dialog units as the templates give them; a dialog's own x and y
+  // are not used. A dialog lays itself out so in OnInitDialog, where a template serves more
+  // than one arrangement.
+  void MoveWindow(int x, int y, int width, int height);
   // Moves the keyboard focus to this control.
   CWnd* SetFocus();
 

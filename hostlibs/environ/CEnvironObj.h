@@ -1,10 +1,12 @@
 // CEnvironObj: the host's environment object. Its owner sets where each path id leads;
-// the library asks it for paths and for path joining, splitting and existence tests.
+// the library asks it for paths and for path joining, splitting and existence tests, and for
+// the edition of the naming rule by which the register composes deliverable file names.
 #pragma once
 
 #include <map>
 
 #include "framework/CString.h"
+#include "hostlibs/environ/NamingEdition.h"
 
 class CEnvironObj {
  public:
@@ -15,6 +17,10 @@ class CEnvironObj {
   void SetPath(unsigned long id, const CString& path);
   // The path set for id, or "" when none was set.
   CString GetPath(unsigned long id) const;
+
+  // The naming rule's edition of the register; 2004 until the owner sets another.
+  void SetNaming(NamingEdition edition) { naming_ = edition; }
+  NamingEdition GetNaming() const { return naming_; }
 
   // path becomes path, one separator, name.
   void AddFileName(CString& path, const CString& name) const;
@@ -34,4 +40,5 @@ class CEnvironObj {
 
  private:
   std::map<unsigned long, CString> paths_;
+  NamingEdition naming_ = NamingEdition::k2004;
 };

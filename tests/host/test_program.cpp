@@ -217,6 +217,49 @@ TEST_F(Program, EntryThenListShowsTheRegisteredFile) {
   EXPECT_EQ(1, Drawreg("list --root " + Quoted(root) + " " + reg.dir.path() + "/src").status);
 }
 
+TEST_F(Program, TheNamingEditionIsSetPerRegisterAndAskedForWhenRecordsExist) {
+  const std::string at_root = " --root " + Quoted(root);
+  const std::string settings = root + "/drawreg.conf";
+  // An empty register switches without a question; no settings file means 2004.
+  EXPECT_TRUE(Ran(Drawreg("naming" + at_root), 0, {"2004"}));
+  EXPECT_TRUE(Ran(Drawreg("naming 2017" + at_root), 0, {"2017"}));
+  EXPECT_EQ("naming = 2017\n", ReadBytes(CString(settings)));
+  EXPECT_TRUE(Ran(Drawreg("naming 2004" + at_root), 0));
+  reg.MakeFile("a.dwg");
+  ASSERT_TRUE(
+      Ran(Entry(reg.dir.path() + "/a.dwg", "--life D --ref 1 --type PL --page 7 --rev B"), 0));
+  const std::string info = ReadBytes(CString(folder + "/FOLDERINF.$$$"));
+  // With records every name changes: only with --yes.
+  EXPECT_TRUE(Ran(Drawreg("naming 2017" + at_root), 1, {"--yes"}));
+  EXPECT_EQ("naming = 2004\n", ReadBytes(CString(settings)));
+  EXPECT_TRUE(Ran(Drawreg("naming 2017 --yes" + at_root), 0));
+  EXPECT_TRUE(Holds(Drawreg("list " + Quoted(folder)).out, " 007D1PLB.dwg "));
+  EXPECT_EQ(info, ReadBytes(CString(folder + "/FOLDERINF.$$$"))) << "the records stay as they are";
+  // A drawing named by the 2017 order brings its fields and its part.
+  const std::string named = reg.dir.path() + "/" + Utf8(u8"001D0PLZ-平面図.P21");
+  reg.MakeFile(CString(u8"001D0PLZ-平面図.P21"));
+  ASSERT_TRUE(Ran(Entry(named), 0));
+  EXPECT_TRUE(Holds(Drawreg("list " + Quoted(folder)).out, Utf8(u8" 001D0PLZ-平面図.P21 ")));
+  EXPECT_TRUE(Holds(Drawreg("list --json " + Quoted(folder)).out, Utf8(u8"\"title\": \"平面図\"")));
+  EXPECT_TRUE(Ran(Drawreg("naming 2004 --yes" + at_root), 0));
+  EXPECT_TRUE(Holds(Drawreg("list " + Quoted(folder)).out, " D0PL001Z.P21 "));
+  // A part no setter would take, written by another program, is reported by the check.
+  std::ofstream(folder + "/FOLDERINF.$$$", std::ios::app)
+      << "a.dwg\tD\t1\t0\t1\tPL\t007\tB\tabc\t\r\n";
+  EXPECT_TRUE(Ran(Drawreg("check" + at_root), 1, {"user-defined part \"abc\""}));
+  // A settings file that is a link, or names another edition, is refused before any work.
+  std::filesystem::remove(settings);
+  reg.MakeFile("elsewhere.conf", "naming = 2017\n");
+  std::filesystem::create_symlink(reg.dir.path() + "/elsewhere.conf", settings);
+  EXPECT_TRUE(Ran(Drawreg("tree" + at_root), 2, {"not a regular file"}));
+  EXPECT_TRUE(Ran(Drawreg("naming 2017 --yes" + at_root), 2, {"not a regular file"}));
+  EXPECT_TRUE(std::filesystem::is_symlink(settings));
+  std::filesystem::remove(settings);
+  WriteBytes(CString(settings), "naming = 2010\n");
+  EXPECT_TRUE(Ran(Drawreg("list " + Quoted(folder)), 2, {"2004 or 2017"}));
+  EXPECT_EQ(2, Drawreg("naming 2016" + at_root).status);
+}
+
 // The lines of out that hold text.
 int LinesHolding(const std::string& out, const std::string& text) {
   int count = 0;
@@ -259,7 +302,8 @@ TEST_F(Program, CheckReportsEachPlantedProblemOnceAndNothingOnACleanRegister) {
   // Each once, on a line of its own that names the folder and the file; nothing else.
   const std::string expected[] = {folder + "/gone.dwg: registered, but the file is missing",
                                   folder + "/stray.txt: no record lists it",
-                                  folder + "/D0PL0010.dwg: deliverable name given 2 times",
+                                  // in the register's edition, 2017
+                                  folder + "/001D0PL0.dwg: deliverable name given 2 times",
                                   folder + "/r.dwg: a record the register refuses: life cycle",
                                   folder + "/X.P21: its attribute file \"X.SAF\" is missing",
                                   folder + "/FOLDERINF.$$$: line 6 is no record",

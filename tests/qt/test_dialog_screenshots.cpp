@@ -29,8 +29,9 @@
 
 namespace {
 
-std::string ShotPath(UINT id) {
-  return std::string(DRAWREG_SCREENSHOT_DIR) + "/" + std::to_string(id) + ".png";
+// suffix tells apart pictures of one dialog in another arrangement ("-2017").
+std::string ShotPath(UINT id, const std::string& suffix = "") {
+  return std::string(DRAWREG_SCREENSHOT_DIR) + "/" + std::to_string(id) + suffix + ".png";
 }
 
 QWidget* ActiveDialog() {
@@ -44,7 +45,7 @@ struct ScreenshotTest : ::testing::Test {
     presenter.SetShownHook([&](CDialog& shown) {
       ASSERT_TRUE(QTest::qWaitForWindowActive(ActiveDialog()));
       QApplication::processEvents();
-      const std::string png = ShotPath(shown.GetTemplateId());
+      const std::string png = ShotPath(shown.GetTemplateId(), suffix);
       EXPECT_TRUE(afx::QtPresenter::SaveScreenshot(shown, png));
       const QImage image(QString::fromStdString(png));
       EXPECT_FALSE(image.isNull());
@@ -78,6 +79,7 @@ struct ScreenshotTest : ::testing::Test {
     }
   }
 
+  std::string suffix;
   TestRegister reg;
   CStdDraftMgr draft;
   afx::QtPresenter presenter;
@@ -94,6 +96,23 @@ TEST_F(ScreenshotTest, SingleSettingDialog30000) {
   record.Page("12");
   record.History("Z");
   record.SetTypeInfo({0, 1, "PL"});
+  CSingleSettingDialog dialog(&record, &folder, &reg.env, &draft, nullptr);
+  EXPECT_EQ(IDCANCEL, Shoot(dialog));
+}
+
+// The 2017 edition: the user-defined part below the revision, the wide preview below it.
+TEST_F(ScreenshotTest, SingleSettingDialog30000In2017Edition) {
+  reg.env.SetNaming(NamingEdition::k2017);
+  suffix = "-2017";
+  CDrawingFolder folder;
+  folder.Name(CString(u8"平面図"));
+  CDrawingFile record;
+  record.Name(CString(u8"平面図01.P21"));
+  record.Life("D");
+  record.Page("12");
+  record.History("Z");
+  record.SetTypeInfo({0, 1, "PL"});
+  ASSERT_EQ(1, record.Title(CString(u8"一般平面図その１")));
   CSingleSettingDialog dialog(&record, &folder, &reg.env, &draft, nullptr);
   EXPECT_EQ(IDCANCEL, Shoot(dialog));
 }
@@ -239,6 +258,42 @@ TEST_F(ScreenshotTest, MultiFolderSettingDialog30005) {
     click(u8"平面図");
     EXPECT_EQ(3, table->model()->rowCount());
     EXPECT_TRUE(afx::QtPresenter::SaveScreenshot(shown, ShotPath(shown.GetTemplateId())));
+    ExpectLabelsFit(window);
+    ExpectCellsFit(table);
+    QTest::keyClick(window, Qt::Key_Escape);
+  });
+  CSetInstance guard(drawreg::ResourceModule());
+  EXPECT_EQ(IDCANCEL, dialog.DoModal());
+}
+
+TEST_F(ScreenshotTest, BatchSettingDialog30003In2017Edition) {
+  reg.env.SetNaming(NamingEdition::k2017);
+  const char8_t* titles[] = {u8"一般平面図", u8"平面図その２", u8"縦断図", u8"", u8"標準横断図"};
+  std::vector<std::unique_ptr<CDrawingFile>> owned;
+  TVector<CDrawingFile*> records;
+  for (const char8_t* title : titles) {
+    owned.push_back(std::make_unique<CDrawingFile>(TestRegister::Record(CString(u8"図面.P21"))));
+    owned.back()->Page(CString(std::to_string(owned.size()).c_str()));
+    owned.back()->SetTypeInfo({0, 1, "PL"});
+    ASSERT_EQ(1, owned.back()->Title(CString(title)));
+    records.Append(owned.back().get());
+  }
+  CDrawingFolder folder;
+  folder.Name(CString(u8"平面図"));
+  CMultiSettingDialog dialog(&records, &folder, &reg.env, &draft, nullptr);
+  presenter.SetShownHook([&](CDialog& shown) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ActiveDialog()));
+    QApplication::processEvents();
+    QWidget* window = ActiveDialog();
+    auto* table =
+        window->findChild<QTableView*>(QStringLiteral("control-%1").arg(drawreg::IDC_SHEET));
+    ASSERT_NE(nullptr, table);
+    // The cursor on the part of the first row: its help shows below.
+    table->scrollTo(table->model()->index(0, 8));
+    const QRect rect = table->visualRect(table->model()->index(0, 8));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    QApplication::processEvents();
+    EXPECT_TRUE(afx::QtPresenter::SaveScreenshot(shown, ShotPath(shown.GetTemplateId(), "-2017")));
     ExpectLabelsFit(window);
     ExpectCellsFit(table);
     QTest::keyClick(window, Qt::Key_Escape);
