@@ -78,6 +78,8 @@ int Entry(const Batch& b) {
 }  // namespace
 
 int RunEntry(const CommandLine& line) {
+  if (!line.tree.empty()) return RunEntryTree(line);
+  if (line.sources.empty()) throw UsageError("entry: give the FILEs to register, or --tree SRC");
   // Everything given is checked before the first file is registered.
   CStdDraftMgr draft;
   LoadCatalogue(draft, line.catalogue);

@@ -49,7 +49,8 @@ std::optional<Sheet> ReadSheet(const CommandLine& line, const CStdDraftMgr& draf
   return sheet;
 }
 
-EntryAnswers AnswersFrom(const CommandLine& line, const CStdDraftMgr& draft, const Sheet* sheet) {
+EntryAnswers AnswersFrom(const CommandLine& line, const CStdDraftMgr& draft, const Sheet* sheet,
+                         std::optional<size_t> drawings) {
   const FieldOptions& f = line.fields;
   if (f.type) {
     if (const std::string why = CheckType(*f.type, draft); !why.empty()) {
@@ -57,7 +58,8 @@ EntryAnswers AnswersFrom(const CommandLine& line, const CStdDraftMgr& draft, con
     }
   }
   if (line.number) {
-    const std::string why = CheckNumberingRange(*line.number, line.count_down, line.sources.size());
+    const std::string why =
+        CheckNumberingRange(*line.number, line.count_down, drawings.value_or(line.sources.size()));
     if (!why.empty()) throw UsageError("--number: " + why);
   }
   EntryAnswers answers;

@@ -31,7 +31,9 @@ std::optional<Sheet> ReadSheet(const CommandLine& line, const CStdDraftMgr& draf
 
 // The answers from the field options, --number (checked against the number of files), the
 // sheet, --yes and --wait.
-EntryAnswers AnswersFrom(const CommandLine& line, const CStdDraftMgr& draft, const Sheet* sheet);
+// drawings is the most drawings one grid holds (the files given when not told).
+EntryAnswers AnswersFrom(const CommandLine& line, const CStdDraftMgr& draft, const Sheet* sheet,
+                         std::optional<size_t> drawings = std::nullopt);
 // Whether the answers preset anything, for the dialogs a person sees.
 bool Presets(const EntryAnswers& answers);
 

@@ -81,9 +81,19 @@ void AddEntry(CLI::App& app, CommandLine& out) {
       "One file goes through the setting dialog, several through the batch grid. Without a\n"
       "display (or with --yes) the options fill the dialog for every file and the sheet each\n"
       "file's row; a file whose name follows the naming rule brings its own fields. With a\n"
-      "display they are filled in for you to confirm or change.");
+      "display they are filled in for you to confirm or change.\n"
+      "With --tree SRC every file below SRC (or below the FILEs named, relative to SRC) goes to\n"
+      "the same place below FOLDER; missing folders are made. Without a display every folder's\n"
+      "grid is filled: --number starts again in each folder, --sheet rows match a file by its\n"
+      "path relative to SRC, then by its name.");
   entry->fallthrough();
-  entry->add_option("FILE", out.sources, "files to register")->required()->type_name("");
+  entry
+      ->add_option("FILE", out.sources, "files to register (with --tree: files and folders in SRC)")
+      ->type_name("");
+  entry
+      ->add_option("--tree", out.tree,
+                   "register the folder tree SRC (or the ITEMs in it) below FOLDER")
+      ->type_name("SRC");
   entry->add_option("--to", out.to, "the register folder to register into")
       ->required()
       ->type_name("FOLDER");

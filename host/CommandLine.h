@@ -43,6 +43,7 @@ struct CommandLine {
   bool csv = false;                  // list, check --csv
   std::vector<std::string> sources;  // entry, setting FILE...
   std::string to;                    // entry --to FOLDER
+  std::string tree;                  // entry --tree SRC (sources are then its ITEMs)
   FieldOptions fields;               // entry, setting --life ... --rev
   std::optional<int> number;         // entry, setting --number START[:-]
   bool count_down = false;           // the :- of --number

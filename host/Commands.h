@@ -10,6 +10,8 @@ int RunList(const CommandLine& line);
 int RunTree(const CommandLine& line);
 int RunDemo(const CommandLine& line);
 int RunEntry(const CommandLine& line);
+// entry --tree: called by RunEntry.
+int RunEntryTree(const CommandLine& line);
 int RunSetting(const CommandLine& line);
 int RunCheck(const CommandLine& line);
 int RunTemplateList(const CommandLine& line);

@@ -64,6 +64,8 @@ void EntryDriver::Drive(afx::DialogSession& session) {
       return FillSetting(session);
     case drawreg::IDD_MULTI_SETTING:
       return FillGrid(session);
+    case drawreg::IDD_MULTI_FOLDER_SETTING:
+      return FillFolders(session);
     case drawreg::IDD_PAGE_REN_NO:
       return FillNumbering(session);
     case IDD_SELZUMENTYPE:
@@ -90,6 +92,26 @@ void EntryDriver::FillSetting(afx::DialogSession& s) {
 // As a person fills the grid: the fields for every drawing into all rows at once, the
 // numbering command over all rows, then each drawing's own row from the sheet.
 void EntryDriver::FillGrid(afx::DialogSession& s) {
+  FillRows(s);
+  s.PressOK();
+}
+
+// Each folder in turn, as a person picks it in the tree and fills its grid.
+void EntryDriver::FillFolders(afx::DialogSession& s) {
+  using namespace drawreg;
+  for (const afx::TreeNodeShown& node : s.TreeNodes(IDC_FOLDER_TREE)) {
+    if (node.data == 0) continue;  // a folder between others, with no files of its own
+    s.PickTreeItem(IDC_FOLDER_TREE, node.path);
+    folder_.Empty();
+    for (size_t i = tree_top_is_destination_ ? 1 : 0; i < node.path.size(); ++i)
+      folder_ += (folder_.IsEmpty() ? CString() : CString("/")) + node.path[i];
+    FillRows(s);
+  }
+  folder_.Empty();
+  s.PressOK();
+}
+
+void EntryDriver::FillRows(afx::DialogSession& s) {
   using namespace drawreg;
   TypeIntoGrid(s, -1, answers_.fields);
   if (answers_.number) {
@@ -98,10 +120,12 @@ void EntryDriver::FillGrid(afx::DialogSession& s) {
     s.Click(IDC_PAGE_REN_NO);
   }
   for (int row = 0; answers_.sheet && row < s.RowCount(IDC_SHEET); ++row) {
-    if (const SheetRow* line = answers_.sheet->Find(s.CellText(IDC_SHEET, row, kSourceColumn)))
-      TypeIntoGrid(s, row, line->fields);
+    const CString name = s.CellText(IDC_SHEET, row, kSourceColumn);
+    const CString path = folder_.IsEmpty() ? name : folder_ + "/" + name;
+    const SheetRow* line = folder_.IsEmpty() ? nullptr : answers_.sheet->Find(path);
+    if (!line) line = answers_.sheet->Find(name);
+    if (line) TypeIntoGrid(s, row, line->fields);
   }
-  s.PressOK();
 }
 
 // Types the fields given into one row, or into every row when row is -1.

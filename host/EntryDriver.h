@@ -38,12 +38,17 @@ class EntryDriver : public afx::DialogDriver {
 
   // Starts a new registration: the lock retry time counts from here.
   void StartFile();
+  // For a folder tree: whether the tree's top node is the destination folder itself (files
+  // go directly into it), so that a node's path below the top is the path in the source.
+  void SetTreeTop(bool top_is_destination) { tree_top_is_destination_ = top_is_destination; }
   void Drive(afx::DialogSession& session) override;
   int Answer(const afx::MessageBoxRequest& request) override;
 
  private:
   void FillSetting(afx::DialogSession& session);
   void FillGrid(afx::DialogSession& session);
+  void FillFolders(afx::DialogSession& session);
+  void FillRows(afx::DialogSession& session);
   void TypeIntoGrid(afx::DialogSession& session, int row, const NameFields& fields);
   void ChooseType(afx::DialogSession& session);
   void FillNumbering(afx::DialogSession& session);
@@ -54,6 +59,8 @@ class EntryDriver : public afx::DialogDriver {
   LockWait wait_;
   CString last_question_;
   CString type_;  // the type code to choose when the type selection opens
+  bool tree_top_is_destination_ = false;
+  CString folder_;  // in a folder tree, the path of the folder shown, relative to its top
 };
 
 }  // namespace host

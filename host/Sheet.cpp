@@ -198,6 +198,26 @@ std::vector<CString> Sheet::Match(const std::vector<CString>& file_names) const 
   return without_row;
 }
 
+std::vector<CString> Sheet::MatchTree(const std::vector<CString>& relative_paths) const {
+  std::vector<CString> names;
+  for (const CString& path : relative_paths)
+    names.push_back(path.Mid(path.ReverseFind('/') + 1));
+  for (const SheetRow& row : rows_) {
+    bool found = false;
+    for (size_t i = 0; i < names.size() && !found; ++i)
+      found =
+          row.file.CompareNoCase(relative_paths[i]) == 0 || row.file.CompareNoCase(names[i]) == 0;
+    if (!found) {
+      throw UsageError(name_ + ": line " + std::to_string(row.line) + ": " + Printable(row.file) +
+                       " is none of the files of the tree");
+    }
+  }
+  std::vector<CString> without_row;
+  for (size_t i = 0; i < names.size(); ++i)
+    if (!Find(relative_paths[i]) && !Find(names[i])) without_row.push_back(relative_paths[i]);
+  return without_row;
+}
+
 const SheetRow* Sheet::Find(const CString& file_name) const {
   for (const SheetRow& row : rows_)
     if (row.file.CompareNoCase(file_name) == 0) return &row;

@@ -34,6 +34,9 @@ class Sheet {
   // ignored); throws UsageError with the line of a row for no file. Returns the files that
   // have no row.
   std::vector<CString> Match(const std::vector<CString>& file_names) const;
+  // The same for the files of a folder tree, given by their paths relative to its top: a row
+  // names a file by that path or by its file name.
+  std::vector<CString> MatchTree(const std::vector<CString>& relative_paths) const;
   // The row for a source file name, letter case ignored; null for none.
   const SheetRow* Find(const CString& file_name) const;
 

@@ -27,6 +27,10 @@ const afx::FileProblem& CDrawingManager::GetLastProblem() const {
   return info_->problem;
 }
 
+void CDrawingManager::SetEntryProgress(EntryProgressReport report) {
+  info_->progress = std::move(report);
+}
+
 const CEnvironObj& CDrawingManager::Env() const {
   return *info_->env;
 }

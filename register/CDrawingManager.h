@@ -8,6 +8,7 @@
 #include "framework/FileProblem.h"
 #include "register/CDrawingFile.h"
 #include "register/CDrawingFolder.h"
+#include "register/EntryProgress.h"
 
 class CDrawingManagerInfo;
 class CEnvironObj;
@@ -68,6 +69,16 @@ class CDrawingManager {
   // The same for several registered files of one folder, in the batch setting dialog (one
   // path: SettingFile); the folder of the first path is the one locked and saved.
   int SettingFiles(const CStringArray& paths, CStdDraftMgr* draft, CWnd* parent);
+
+  // Registers the files below the selection items (full paths of files and folders inside the
+  // folder srcRoot, or srcRoot itself for all of it) at the same places below the register folder
+  // dstFolder, making the folders missing there, after the user set every file's name fields in the
+  // multi-folder setting dialog; 1 registered, 0 refused, cancelled or failed.
+  int EntryFiles(const CString& srcRoot, const CStringArray& items, const CString& dstFolder,
+                 CStdDraftMgr* draft, CWnd* parent);
+
+  // Called while a registration of many files copies them; none by default.
+  void SetEntryProgress(EntryProgressReport report);
 
   // Why the last registration or setting failed, where a file was at fault (the path and the
   // system's reason, for the host to show beside the message box).

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "register/CDrawingFolder.h"
+#include "register/EntryProgress.h"
 #include "register/OwnedItems.h"
 #include "register/TVector.h"
 
@@ -20,5 +21,6 @@ class CDrawingManagerInfo {
 
   const CEnvironObj* env = nullptr;
   afx::FileProblem problem;
+  EntryProgressReport progress;
   TVector<CDrawingFolder*>* folders_;
 };

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <new>
 #include <type_traits>
+#include <utility>
 
 #include "framework/Exceptions.h"
 
@@ -100,8 +101,15 @@ class TVector {
     } else {
       fresh = NewArray(capacity);
       try {
-        for (int i = 0; i < count_; ++i)
-          fresh[i] = data_[i];
+        // Growth is linear, so a long vector moves often: moved, not copied, where moving
+        // cannot fail half-way.
+        for (int i = 0; i < count_; ++i) {
+          if constexpr (std::is_nothrow_move_assignable_v<T>) {
+            fresh[i] = std::move(data_[i]);
+          } else {
+            fresh[i] = data_[i];
+          }
+        }
       } catch (...) {
         delete[] fresh;  // the vector stays as it was
         throw;

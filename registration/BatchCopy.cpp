@@ -8,7 +8,7 @@ bool BatchCopy::Add(const CString& src, const CString& dst) {
   return copies_.back()->Write(src, dst, {}, false);
 }
 
-bool BatchCopy::Commit(const CString& dst_dir, CString& failed) {
+bool BatchCopy::GiveNames(const CString& dst_dir, CString& failed) {
   failed = dst_dir;
   // Each copy holds its contents on the disk before a name (or a record) can point at it.
   if (!afx::SyncFileSystemOf(dst_dir)) return false;
@@ -19,7 +19,15 @@ bool BatchCopy::Commit(const CString& dst_dir, CString& failed) {
     }
   }
   failed = dst_dir;
-  return afx::SyncFolder(dst_dir);
+  return true;
+}
+
+bool BatchCopy::Commit(const CString& dst_dir, CString& failed) {
+  return GiveNames(dst_dir, failed) && afx::SyncFolder(dst_dir);
+}
+
+bool BatchCopy::CommitBelow(const CString& dst_root, CString& failed) {
+  return GiveNames(dst_root, failed) && afx::SyncFileSystemOf(dst_root);
 }
 
 }  // namespace registration

@@ -20,8 +20,13 @@ class BatchCopy {
   // Makes every copy durable in dst_dir, then gives each its destination's name and makes the
   // names durable. false on failure (errno), with the destination at fault in failed.
   bool Commit(const CString& dst_dir, CString& failed);
+  // The same for copies into many folders below dst_root: the names are made durable by one
+  // sync of the file system rather than one of each folder.
+  bool CommitBelow(const CString& dst_root, CString& failed);
 
  private:
+  bool GiveNames(const CString& dst_dir, CString& failed);
+
   std::vector<std::unique_ptr<afx::PendingCopy>> copies_;
   std::vector<CString> destinations_;
 };

@@ -6,13 +6,17 @@ namespace registration {
 
 namespace {
 
-int Show(CWnd* parent, const char8_t* text, const char8_t* caption, UINT type) {
-  return afx::GetPresenter().ShowMessageBox({parent, CString(text), CString(caption), type});
+int Show(CWnd* parent, const CString& text, const char8_t* caption, UINT type) {
+  return afx::GetPresenter().ShowMessageBox({parent, text, CString(caption), type});
 }
 
 }  // namespace
 
 void ShowError(CWnd* parent, const char8_t* text, const char8_t* caption) {
+  Show(parent, CString(text), caption, MB_OK | MB_ICONHAND);
+}
+
+void ShowError(CWnd* parent, const CString& text, const char8_t* caption) {
   Show(parent, text, caption, MB_OK | MB_ICONHAND);
 }
 
@@ -36,7 +40,7 @@ const char8_t* MessageFor(afx::FileFault fault) {
 }
 
 int Ask(CWnd* parent, const char8_t* text, const char8_t* caption) {
-  return Show(parent, text, caption, MB_YESNO | MB_ICONEXCLAMATION);
+  return Show(parent, CString(text), caption, MB_YESNO | MB_ICONEXCLAMATION);
 }
 
 }  // namespace registration

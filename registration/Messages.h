@@ -15,6 +15,7 @@ inline constexpr const char8_t* kLockCaption = u8"編集ロックエラー";
 inline constexpr const char8_t* kOverwriteCaption = u8"ファイルの上書き確認";
 inline constexpr const char8_t* kLockedByOther =
     u8"現在、他のユーザーが編集中です。再試行しますか？";
+inline constexpr const char8_t* kNoSourceFolder = u8"登録元のフォルダが存在しません。";
 inline constexpr const char8_t* kNoFolder = u8"登録先のフォルダが存在しません。";
 inline constexpr const char8_t* kNoSuchFile = u8"指定のファイルが存在しません。";
 inline constexpr const char8_t* kNoSuchFolder = u8"指定のフォルダが存在しません。";
@@ -38,6 +39,8 @@ const char8_t* MessageFor(afx::FileFault fault);
 
 // An error with OK and the stop icon, owned by parent (or by nobody).
 void ShowError(CWnd* parent, const char8_t* text, const char8_t* caption);
+// The same for a text made up from a path.
+void ShowError(CWnd* parent, const CString& text, const char8_t* caption);
 // A question with Yes and No and the exclamation icon; returns the button pressed.
 int Ask(CWnd* parent, const char8_t* text, const char8_t* caption);
 

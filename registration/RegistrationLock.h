@@ -7,6 +7,10 @@ class CDrawingFolder;
 class CEnvironObj;
 class CWnd;
 
+// Takes the folder's edit lock, asking the user whether to retry while another user holds it;
+// any other cause is shown as it is. false when the lock was not taken. The caller releases it.
+bool AcquireFolderLock(CDrawingFolder& folder, const CEnvironObj& env, CWnd* parent);
+
 class RegistrationLock {
  public:
   RegistrationLock(CDrawingFolder& folder, const CEnvironObj& env, CWnd* parent);
