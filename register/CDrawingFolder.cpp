@@ -12,6 +12,18 @@ namespace {
 
 constexpr int kStep = 8;
 
+// Takes the folder named exactly name out of folders (leaving a null behind); null if none.
+CDrawingFolder* TakeExact(TVector<CDrawingFolder*>& folders, const CString& name) {
+  for (int i = 0; i < folders.GetCnt(); ++i) {
+    if (folders[i] && folders[i]->Name() == name) {
+      CDrawingFolder* folder = folders[i];
+      folders[i] = nullptr;
+      return folder;
+    }
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 CDrawingFolder::CDrawingFolder()
@@ -97,15 +109,24 @@ void CDrawingFolder::DeleteFileALL() {
 
 int CDrawingFolder::LoadSubFolders(const CEnvironObj& env, const CString& path) {
   DeleteFileALL();
-  DeleteFolderALL();
+  // A folder still on disk keeps its object: a lock this process holds on it stays held, and
+  // the host's pointer to it stays good. Only folders gone from disk are dropped.
+  TVector<CDrawingFolder*>* before = folders_;
+  folders_ = new TVector<CDrawingFolder*>(kStep);
   ForEachSubDirectory(env, path, [&](const CString& name, const CString& full) {
-    // Built in place rather than cloned from a temporary: the same tree without copying
-    // every level again on the way up.
-    CDrawingFolder* folder =
-        owned::AppendNew(*folders_, [&] { return Adopted(new CDrawingFolder); });
-    folder->name_ = name;
+    CDrawingFolder* folder = TakeExact(*before, name);
+    if (folder) {
+      folders_->Append(folder);
+    } else {
+      // Built in place rather than cloned from a temporary: the same tree without copying
+      // every level again on the way up.
+      folder = owned::AppendNew(*folders_, [&] { return Adopted(new CDrawingFolder); });
+      folder->name_ = name;
+    }
     folder->LoadSubFolders(env, full);
   });
+  owned::DeleteAll(*before);
+  delete before;
   return 1;
 }
 

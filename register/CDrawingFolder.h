@@ -58,7 +58,8 @@ class CDrawingFolder {
   int FindFile(const CString& name, int kind) const;
   void DeleteFileALL();
 
-  // Rebuilds the sub-folder tree from the directory path; the file list is emptied.
+  // Rebuilds the sub-folder tree from the directory path; the file list is emptied. A
+  // sub-folder still on disk keeps its object, and with it a lock this process holds.
   int LoadSubFolders(const CEnvironObj& env, const CString& path);
   // Reloads the records from the information file, taking the lock for the read. 0 when the
   // lock could not be taken or any record could not be read: the records are then emptied,

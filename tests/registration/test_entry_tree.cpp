@@ -119,7 +119,12 @@ TEST_F(TreeEntry, CompanionsTravelWithTheirDrawingAndALockHeldBeforeStaysHeld) {
   Source("S/R1.TIF", "raster 1");
   Source("S/R2.JPG", "raster 2");
   Source("D0PL001Z.dwg", "top");
+  reg.MakeDir("root/F/S");
+  manager.LoadFolders();
+  CDrawingFolder* s = manager.FindFolder(Root("F/S"));
+  ASSERT_TRUE(s);
   ASSERT_EQ(1, F()->LockFolder(reg.env));
+  ASSERT_EQ(1, s->LockFolder(reg.env));
   ASSERT_EQ(1, Register({"S", "D0PL001Z.dwg"}));
   ASSERT_EQ(2u, nodes.size());  // F itself, and S below it: the companions have no rows
   EXPECT_EQ((Names{"F", "S"}), nodes[1].path);
@@ -131,6 +136,10 @@ TEST_F(TreeEntry, CompanionsTravelWithTheirDrawingAndALockHeldBeforeStaysHeld) {
   EXPECT_EQ(1, F()->GetFileCount());  // saved through the lock held before
   EXPECT_EQ("D0PL001Z.dwg\tD\t0\t0\t1\tPL\t001\tZ\t\r\n", InfoOf("F"));
   EXPECT_FALSE(LockableElsewhere(Folder()));
+  // The sub-folder keeps its object through the rebuild of the tree below F, and its lock.
+  EXPECT_EQ(s, manager.FindFolder(Root("F/S")));
+  EXPECT_TRUE(s->IsLockFolder());
+  EXPECT_FALSE(LockableElsewhere(Root("F/S")));
 }
 
 TEST_F(TreeEntry, NoAtALockRetryLeavesEveryFolderTheCallLockedUnlocked) {
