@@ -86,7 +86,8 @@ int RunEntry(const CommandLine& line) {
   const std::vector<CString> sources = SourcePaths(line);
   const CString to = ToCodePage(AbsolutePath(line.to), "--to");
   RegisterSession reg(ResolvePaths(line.global));
-  const std::optional<Sheet> sheet = ReadSheet(line, draft, FileNames(sources));
+  const std::optional<Sheet> sheet =
+      ReadSheet(line, draft, reg.env.GetNaming(), FileNames(sources));
   const EntryAnswers answers = AnswersFrom(line, draft, sheet ? &*sheet : nullptr);
   if (!SourcesAreFiles(sources)) return 1;
   EntryDriver driver(answers, draft);

@@ -83,7 +83,7 @@ int RunEntryTree(const CommandLine& line) {
   const std::vector<CString> files = TreeFiles(reg.env, src, items);
   std::optional<Sheet> sheet;
   if (!line.sheet.empty()) {
-    sheet = Sheet::Read(line.sheet, draft);
+    sheet = Sheet::Read(line.sheet, draft, reg.env.GetNaming());
     for (const CString& path : sheet->MatchTree(files))
       Complain(Printable(path) + ": no row in the sheet; its fields are left as they are");
   }

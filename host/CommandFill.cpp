@@ -41,9 +41,9 @@ std::vector<CString> FileNames(const std::vector<CString>& paths) {
 }
 
 std::optional<Sheet> ReadSheet(const CommandLine& line, const CStdDraftMgr& draft,
-                               const std::vector<CString>& names) {
+                               NamingEdition edition, const std::vector<CString>& names) {
   if (line.sheet.empty()) return std::nullopt;
-  Sheet sheet = Sheet::Read(line.sheet, draft);
+  Sheet sheet = Sheet::Read(line.sheet, draft, edition);
   for (const CString& name : sheet.Match(names))
     Complain(Printable(name) + ": no row in the sheet; its fields are left as they are");
   return sheet;

@@ -27,7 +27,7 @@ std::vector<CString> FileNames(const std::vector<CString>& paths);
 // The sheet given with --sheet, read, checked and matched to the files; files without a row
 // are reported on standard error. Empty without --sheet.
 std::optional<Sheet> ReadSheet(const CommandLine& line, const CStdDraftMgr& draft,
-                               const std::vector<CString>& names);
+                               NamingEdition edition, const std::vector<CString>& names);
 
 // The answers from the field options, --number (checked against the number of files), the
 // sheet, --yes and --wait.

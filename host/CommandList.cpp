@@ -52,7 +52,7 @@ int RunList(const CommandLine& line) {
   }
   if (line.csv) {
     std::string sheet, why;
-    if (!Sheet::Write(*folder, sheet, why)) {
+    if (!Sheet::Write(*folder, reg.env.GetNaming(), sheet, why)) {
       Complain(why);
       return 1;
     }

@@ -79,7 +79,7 @@ int RunSetting(const CommandLine& line) {
   const std::vector<CString> names = FileNames(paths);
   const CString folder_path = FolderOf(paths);
   RegisterSession reg(ResolvePaths(line.global));
-  const std::optional<Sheet> sheet = ReadSheet(line, draft, names);
+  const std::optional<Sheet> sheet = ReadSheet(line, draft, reg.env.GetNaming(), names);
   const EntryAnswers answers = AnswersFrom(line, draft, sheet ? &*sheet : nullptr);
   if (!SourcesAreFiles(paths)) return 1;
   CDrawingFolder* folder = reg.manager.FindFolder(folder_path);

@@ -20,6 +20,7 @@ constexpr int kRefColumn = 3;
 constexpr int kPageColumn = 4;
 constexpr int kRevColumn = 5;
 constexpr int kTypeColumn = 6;
+constexpr int kTitleColumn = 8;  // the 2017 naming edition's user-defined part
 constexpr int kSourceColumn = 1;
 
 // The life cycle list's item for a letter: S, D, C, M.
@@ -85,6 +86,7 @@ void EntryDriver::FillSetting(afx::DialogSession& s) {
   }
   if (f.page) s.Type(IDC_PAGE, *f.page);
   if (f.rev) s.Type(IDC_HISTORY, *f.rev);
+  if (f.title) s.Type(IDC_TITLE, *f.title);
   s.PressOK();
   // A check that failed was printed with its message box; the dialog is then cancelled.
 }
@@ -135,8 +137,11 @@ void EntryDriver::TypeIntoGrid(afx::DialogSession& s, int row, const NameFields&
     s.ClickCell(IDC_SHEET, row < 0 ? 0 : row, col);
     if (row < 0) s.Click(IDC_SELECT_ALL);
   };
-  const std::pair<int, const std::optional<CString>*> typed[] = {
-      {kLifeColumn, &f.life}, {kRefColumn, &f.ref}, {kPageColumn, &f.page}, {kRevColumn, &f.rev}};
+  const std::pair<int, const std::optional<CString>*> typed[] = {{kLifeColumn, &f.life},
+                                                                 {kRefColumn, &f.ref},
+                                                                 {kPageColumn, &f.page},
+                                                                 {kRevColumn, &f.rev},
+                                                                 {kTitleColumn, &f.title}};
   for (const auto& [col, value] : typed) {
     if (!*value) continue;
     mark(col);

@@ -53,6 +53,12 @@ std::string CheckRevision(const std::string& value) {
   return Refusal(value, "a revision", "one character 0-9 or A-Z");
 }
 
+std::string CheckTitle(const std::string& value) {
+  if (RecordKeeps(value, &CDrawingFile::Title, &CDrawingFile::Title, false)) return "";
+  return Refusal(value, "a user-defined part (図面名)",
+                 "at most 52 full-width characters or half-width A-Z and 0-9");
+}
+
 std::string CheckType(const std::string& value, const CStdDraftMgr& draft) {
   CString code;
   if (afx::TryFromUtf8(value, code) && draft.SrchElm(code)) return "";

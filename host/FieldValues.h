@@ -18,6 +18,8 @@ std::string CheckLife(const std::string& value);
 std::string CheckReference(const std::string& value);
 std::string CheckPage(const std::string& value);
 std::string CheckRevision(const std::string& value);
+// The user-defined part of a 2017 name: full-width characters or half-width A-Z and 0-9.
+std::string CheckTitle(const std::string& value);
 // "" when the catalogue knows the type code, else the codes it knows.
 std::string CheckType(const std::string& value, const CStdDraftMgr& draft);
 

@@ -8,7 +8,7 @@ namespace host {
 
 NameFields& NameFields::operator+=(const NameFields& over) {
   for (auto field : {&NameFields::life, &NameFields::ref, &NameFields::type, &NameFields::page,
-                     &NameFields::rev}) {
+                     &NameFields::rev, &NameFields::title}) {
     if (over.*field) this->*field = over.*field;
   }
   return *this;
@@ -33,6 +33,7 @@ void Preset(DrawingEntryFileInfo& info, const NameFields& fields, const CStdDraf
   if (fields.ref) info.arrangement = *fields.ref;
   if (fields.page) info.page = *fields.page;
   if (fields.rev) info.history = *fields.rev;
+  if (fields.title) info.title = *fields.title;
 }
 
 void Preset(CDrawingFile& record, const NameFields& fields, const CStdDraftMgr& draft) {
@@ -42,6 +43,7 @@ void Preset(CDrawingFile& record, const NameFields& fields, const CStdDraftMgr& 
   if (fields.ref) record.Arrangement(*fields.ref);
   if (fields.page) record.Page(*fields.page);
   if (fields.rev) record.History(*fields.rev);
+  if (fields.title) record.Title(*fields.title);
 }
 
 }  // namespace host

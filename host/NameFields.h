@@ -1,6 +1,7 @@
 // The name fields a command presets for a drawing: life cycle, reference number, drawing type
-// code, drawing number and revision, in code page 932 and already checked as the record keeps
-// them. A field not given leaves the drawing's own value.
+// code, drawing number, revision and the user-defined part (title) of the 2017 naming
+// edition, in code page 932 and already checked as the record keeps them. A field not given
+// leaves the drawing's own value.
 #pragma once
 
 #include <optional>
@@ -14,9 +15,9 @@ struct DrawingEntryFileInfo;
 namespace host {
 
 struct NameFields {
-  std::optional<CString> life, ref, type, page, rev;
+  std::optional<CString> life, ref, type, page, rev, title;
 
-  bool Empty() const { return !life && !ref && !type && !page && !rev; }
+  bool Empty() const { return !life && !ref && !type && !page && !rev && !title; }
   // Each field given in over replaces this one's.
   NameFields& operator+=(const NameFields& over);
 };

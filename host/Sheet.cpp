@@ -14,7 +14,7 @@ namespace host {
 
 namespace {
 
-enum Column { kFile, kLife, kRef, kPage, kRev, kType, kName, kColumns };
+enum Column { kFile, kLife, kRef, kPage, kRev, kType, kName, kTitle, kColumns };
 
 struct Heading {
   const char8_t* grid;  // the batch grid's heading
@@ -24,7 +24,7 @@ struct Heading {
 constexpr Heading kHeadings[kColumns] = {{u8"元ファイル名", "file"}, {u8"ﾗｲﾌｻｲｸﾙ", "life"},
                                          {u8"整理番号", "ref"},      {u8"図面番号", "page"},
                                          {u8"改訂履歴", "rev"},      {u8"図面種類", "type"},
-                                         {u8"ファイル名", "name"}};
+                                         {u8"ファイル名", "name"},   {u8"図面名", "title"}};
 
 constexpr const char kBom[] = "\xEF\xBB\xBF";
 // A register's sheet is a few lines per drawing; anything far larger is no sheet.
@@ -116,7 +116,7 @@ void TakeField(std::optional<CString>& field, const std::string& cell, const std
 }
 
 SheetRow RowOf(const CsvRecord& record, const Columns& columns, const CStdDraftMgr& draft,
-               const std::string& what) {
+               NamingEdition edition, const std::string& what) {
   const std::string where = what + ": line " + std::to_string(record.line) + ": ";
   if (record.cells.size() != columns.size()) {
     throw UsageError(where + std::to_string(record.cells.size()) + " cells where the header has " +
@@ -147,6 +147,13 @@ SheetRow RowOf(const CsvRecord& record, const Columns& columns, const CStdDraftM
       case kType:
         TakeField(f.type, cell, CheckType(cell, draft), where);
         break;
+      case kTitle:
+        if (!cell.empty() && edition != NamingEdition::k2017)
+          throw UsageError(where +
+                           "図面名 (title): names have no user-defined part in the "
+                           "register's naming edition (2004)");
+        TakeField(f.title, cell, CheckTitle(cell), where);
+        break;
       default:  // the deliverable name follows from the fields
         break;
     }
@@ -162,7 +169,7 @@ bool AllEmpty(const CsvRecord& record) {
 
 }  // namespace
 
-Sheet Sheet::Read(const std::string& path, const CStdDraftMgr& draft) {
+Sheet Sheet::Read(const std::string& path, const CStdDraftMgr& draft, NamingEdition edition) {
   Sheet sheet;
   sheet.name_ = "--sheet " + Printable(path);
   const std::vector<CsvRecord> records = Records(FileBytes(path, sheet.name_), sheet.name_);
@@ -171,7 +178,7 @@ Sheet Sheet::Read(const std::string& path, const CStdDraftMgr& draft) {
   for (size_t r = 1; r < records.size(); ++r) {
     // Spreadsheets write rows of empty cells below the data.
     if (AllEmpty(records[r])) continue;
-    SheetRow row = RowOf(records[r], columns, draft, sheet.name_);
+    SheetRow row = RowOf(records[r], columns, draft, edition, sheet.name_);
     if (const SheetRow* first = sheet.Find(row.file)) {
       throw UsageError(sheet.name_ + ": line " + std::to_string(row.line) + ": a second row for " +
                        Printable(row.file) + " (the first is line " + std::to_string(first->line) +
@@ -224,11 +231,13 @@ const SheetRow* Sheet::Find(const CString& file_name) const {
   return nullptr;
 }
 
-bool Sheet::Write(const CDrawingFolder& folder, std::string& out, std::string& why) {
+bool Sheet::Write(const CDrawingFolder& folder, NamingEdition edition, std::string& out,
+                  std::string& why) {
   CsvWriter csv;
+  const int columns = edition == NamingEdition::k2017 ? kColumns : kTitle;
   std::vector<std::string> cells;
-  for (const Heading& heading : kHeadings)
-    cells.emplace_back(reinterpret_cast<const char*>(heading.grid));
+  for (int c = 0; c < columns; ++c)
+    cells.emplace_back(reinterpret_cast<const char*>(kHeadings[c].grid));
   csv.Row(cells);
   for (int i = 0; i < folder.GetFileCount(); ++i) {
     const CDrawingFile& file = *folder.GetFile(i);
@@ -236,8 +245,8 @@ bool Sheet::Write(const CDrawingFolder& folder, std::string& out, std::string& w
     const CString fields[kColumns] = {
         file.Name(1), file.Life(),    file.Arrangement(),
         file.Page(),  file.History(), typed ? file.GetTypeInfo().code : CString(),
-        file.Name(0)};
-    for (int c = 0; c < kColumns; ++c) {
+        file.Name(0), file.Title()};
+    for (int c = 0; c < columns; ++c) {
       if (!afx::TryToUtf8(fields[c], cells[c])) {
         why = Printable(file.Name(1)) + ": not code page 932 text";
         return false;

@@ -12,4 +12,5 @@ struct DrawingEntryFileInfo {
   CString arrangement;  // reference number, 0-9 or A-Z
   CString page;         // drawing number, 1 to 3 digits, 1-999
   CString history;      // revision, 0-9 or A-Z
+  CString title;        // the 2017 naming edition's user-defined part; empty for none
 };

@@ -63,6 +63,7 @@ void FillFromInfo(const DrawingEntryFileInfo& info, const CString& name, CDrawin
   record.Arrangement(info.arrangement);
   record.Page(info.page);
   record.History(info.history);
+  if (!info.title.IsEmpty()) record.Title(info.title);
 }
 
 int FindFileName(const CStringArray& list, const CEnvironObj& env, const CString& path) {

@@ -86,12 +86,28 @@ TEST_F(Batch, ABadSheetIsRefusedWithItsLineBeforeAnythingIsRegistered) {
                              {"life\nD\n", "line 1", "file"},
                              {"\xEF\xBB\xBF"
                               "file,page\na.dwg,1000\n",
-                              "line 2", "1000"}};
+                              "line 2", "1000"},
+                             // This register composes 2004 names, which have no title.
+                             {"file,title\na.dwg,PLAN\n", "line 2", "2004"}};
   for (const Refused& r : refused) {
     EXPECT_TRUE(Ran(Run("entry", files, "--yes --type PL" + Sheet(r.sheet)), 2, {r.line, r.why}))
         << r.sheet;
   }
   EXPECT_FALSE(Registered());
+}
+
+TEST_F(Batch, InThe2017EditionTheSheetCarriesEachDrawingsTitle) {
+  std::ofstream(root + "/drawreg.conf") << "naming = 2017\n";
+  const std::string files = Sources({"a.dwg", "b.dwg"});
+  EXPECT_TRUE(Ran(Run("entry", files, "--yes --type PL" + Sheet("file,title\nb.dwg,pl\n")), 2,
+                  {"line 2", "'pl'"}));  // half-width lower case is no part of a name
+  EXPECT_FALSE(Registered());
+  const std::string sheet = Utf8(u8"file,title\na.dwg,平面図\nb.dwg,\n");
+  ASSERT_TRUE(Ran(Run("entry", files, "--yes --life D --type PL --number 1" + Sheet(sheet)), 0));
+  const std::string csv = Csv();
+  EXPECT_TRUE(Holds(csv, Utf8(u8"\"ファイル名\",\"図面名\"\r\n")));
+  EXPECT_TRUE(Holds(csv, Utf8(u8"\"001D0PL0-平面図.dwg\",\"平面図\"\r\n")));
+  EXPECT_TRUE(Holds(csv, "\"002D0PL0.dwg\",\"\"\r\n"));
 }
 
 TEST_F(Batch, AGridCheckOrAMissingFileGivesUpWithNothingRegistered) {
