@@ -3,6 +3,8 @@
 // files by their full paths.
 #pragma once
 
+#include <functional>
+
 #include "framework/CString.h"
 #include "framework/CStringArray.h"
 #include "framework/FileProblem.h"
@@ -100,8 +102,10 @@ class CDrawingManager {
   template <typename Fill>
   int EntryBatch(const CStringArray& paths, const CStringArray& companions,
                  const CString& dst_folder, CStdDraftMgr* draft, CWnd* parent, Fill fill);
-  // Saves folder after a confirmed setting dialog; 0 with the message when the save failed.
-  int SaveSetting(CDrawingFolder& folder, CWnd* parent);
+  // Under folder's lock, runs a setting dialog (confirmed: IDOK) and saves the folder after
+  // it; 0 when the lock was declined, the dialog cancelled, or the save failed (with its
+  // message).
+  int SettingUnderLock(CDrawingFolder& folder, CWnd* parent, const std::function<int()>& dialog);
 
   CDrawingManagerInfo* info_;
 };

@@ -65,11 +65,7 @@ int CDrawingManager::Entry(const CString& src_path, const CString& dst_folder, C
     return 0;
   }
   RegistrationLock lock(*folder, env, parent);
-  if (!lock.Held()) {
-    problem = folder->GetLastProblem();
-    return 0;
-  }
-  if (!LoadLockedFolder(*folder, env, problem, parent)) return 0;
+  if (!LoadLockedFolder(lock, *folder, env, problem, parent)) return 0;
   // The file goes where the folder that records it is, whatever case the caller spelled.
   const CString dst_dir = folder->GetFolderPath(env);
   CString dst_path = dst_dir;

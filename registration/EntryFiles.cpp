@@ -106,11 +106,7 @@ int CDrawingManager::EntryBatch(const CStringArray& paths, const CStringArray& c
     return 0;
   }
   RegistrationLock lock(*folder, env, parent);
-  if (!lock.Held()) {
-    problem = folder->GetLastProblem();
-    return 0;
-  }
-  if (!LoadLockedFolder(*folder, env, problem, parent)) return 0;
+  if (!LoadLockedFolder(lock, *folder, env, problem, parent)) return 0;
   // The files go where the folder that records them is, whatever case the caller spelled.
   const CString dst_dir = folder->GetFolderPath(env);
   BatchRows rows;

@@ -56,6 +56,13 @@ int LoadLockedFolder(CDrawingFolder& folder, const CEnvironObj& env, afx::FilePr
   return Refuse(kept, folder.GetLastProblem(), parent, MessageFor(folder.GetLastProblem().fault));
 }
 
+int LoadLockedFolder(const RegistrationLock& lock, CDrawingFolder& folder, const CEnvironObj& env,
+                     afx::FileProblem& kept, CWnd* parent) {
+  if (lock.Held()) return LoadLockedFolder(folder, env, kept, parent);
+  kept = folder.GetLastProblem();
+  return 0;
+}
+
 void FillFromInfo(const DrawingEntryFileInfo& info, const CString& name, CDrawingFile& record) {
   record.Name(name);
   record.SetTypeInfo({info.fieldNo, info.no, info.code});

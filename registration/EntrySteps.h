@@ -6,6 +6,7 @@
 #include "framework/CString.h"
 #include "framework/CStringArray.h"
 #include "framework/FileProblem.h"
+#include "registration/RegistrationLock.h"
 
 class CDrawingFile;
 class CDrawingFolder;
@@ -31,6 +32,10 @@ int CheckCompanions(const CDrawingFolder& folder, const CString& dst_dir, const 
 // is never rewritten, so 0 with the message shown.
 int LoadLockedFolder(CDrawingFolder& folder, const CEnvironObj& env, afx::FileProblem& kept,
                      CWnd* parent);
+// The same once lock was tried on folder: 0 when the user gave up waiting for another user
+// (the cause kept) or the records could not all be read.
+int LoadLockedFolder(const RegistrationLock& lock, CDrawingFolder& folder, const CEnvironObj& env,
+                     afx::FileProblem& kept, CWnd* parent);
 // Sets the source file name and the preset fields of info; invalid fields keep the defaults.
 void FillFromInfo(const DrawingEntryFileInfo& info, const CString& name, CDrawingFile& record);
 // The index of the first entry of list that is the file name of path (any case), or -1.

@@ -13,7 +13,17 @@
 
 using namespace registration;
 
-int CDrawingManager::SaveSetting(CDrawingFolder& folder, CWnd* parent) {
+int CDrawingManager::SettingUnderLock(CDrawingFolder& folder, CWnd* parent,
+                                      const std::function<int()>& dialog) {
+  RegistrationLock lock(folder, Env(), parent);
+  if (!lock.Held()) {
+    info_->problem = folder.GetLastProblem();
+    return 0;
+  }
+  {
+    CSetInstance guard(drawreg::ResourceModule());
+    if (dialog() != IDOK) return 0;
+  }
   if (folder.SaveFiles(Env())) return 1;
   info_->problem = folder.GetLastProblem();
   ShowError(parent, MessageFor(info_->problem.fault), kSettingCaption);
@@ -29,17 +39,9 @@ int CDrawingManager::SettingFile(const CString& path, CStdDraftMgr* draft, CWnd*
     ShowError(parent, kNoSuchFile, kSettingCaption);
     return 0;
   }
-  RegistrationLock lock(*folder, env, parent);
-  if (!lock.Held()) {
-    info_->problem = folder->GetLastProblem();
-    return 0;
-  }
-  {
-    CSetInstance guard(drawreg::ResourceModule());
-    CSingleSettingDialog dialog(record, folder, &env, draft, parent);
-    if (dialog.DoModal() != IDOK) return 0;
-  }
-  return SaveSetting(*folder, parent);
+  return SettingUnderLock(*folder, parent, [&] {
+    return CSingleSettingDialog(record, folder, &env, draft, parent).DoModal();
+  });
 }
 
 int CDrawingManager::SettingFiles(const CStringArray& paths, CStdDraftMgr* draft, CWnd* parent) {
@@ -58,15 +60,7 @@ int CDrawingManager::SettingFiles(const CStringArray& paths, CStdDraftMgr* draft
     ShowError(parent, kNoSuchFolder, kSettingCaption);
     return 0;
   }
-  RegistrationLock lock(*folder, env, parent);
-  if (!lock.Held()) {
-    info_->problem = folder->GetLastProblem();
-    return 0;
-  }
-  {
-    CSetInstance guard(drawreg::ResourceModule());
-    CMultiSettingDialog dialog(&records, folder, &env, draft, parent);
-    if (dialog.DoModal() != IDOK) return 0;
-  }
-  return SaveSetting(*folder, parent);
+  return SettingUnderLock(*folder, parent, [&] {
+    return CMultiSettingDialog(&records, folder, &env, draft, parent).DoModal();
+  });
 }
