@@ -32,18 +32,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs a program with its arguments and waits for it.
-void Run(std::vector<std::string> args) {
-  std::vector<char*> argv;
-  for (std::string& a : args)
-    argv.push_back(a.data());
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0) {
-    waitpid(pid, nullptr, 0);
-  }
-}
-
 // A register with one folder "F" and a source folder beside the build (the disk the register
 // would be on), with a driver that confirms every dialog.
 struct Scene {
@@ -99,10 +87,10 @@ void BM_EntryFileVsCp(benchmark::State& state) {
   double by_hand = 0;
   double durable = 0;  // what the registration also does: the copy made durable
   for (auto _ : state) {
-    by_hand += Seconds([&] { Run({"cp", drawing, scene.base / "by-hand/copy.P21"}); });
+    by_hand += Seconds([&] { RunProgram({"cp", drawing, scene.base / "by-hand/copy.P21"}); });
     durable += Seconds([&] {
-      Run({"cp", drawing, scene.base / "by-hand/synced.P21"});
-      Run({"sync", "-f", scene.base / "by-hand"});
+      RunProgram({"cp", drawing, scene.base / "by-hand/synced.P21"});
+      RunProgram({"sync", "-f", scene.base / "by-hand"});
     });
     ours += scene.Register(state, drawing);
   }
@@ -136,8 +124,8 @@ void BM_EntryIntoAThousandRecordsVsCpAndSync(benchmark::State& state) {
     // user registers a new drawing.
     const std::string name = "D0PL" + std::to_string(100 + round++) + "Z.dwg";
     by_hand += Seconds([&] {
-      Run({"cp", drawing, scene.base / "by-hand" / name});
-      Run({"sync", "-f", scene.base / "by-hand"});
+      RunProgram({"cp", drawing, scene.base / "by-hand" / name});
+      RunProgram({"sync", "-f", scene.base / "by-hand"});
     });
     fs::copy_file(drawing, scene.base / "src" / name);
     ours += scene.Register(state, scene.base / "src" / name);
@@ -174,7 +162,7 @@ void BM_EntryFilesOfAThousandVsCp(benchmark::State& state) {
     std::vector<std::string> args = {"cp"};
     args.insert(args.end(), batch.begin(), batch.end());
     args.push_back(folder.string());
-    Run(args);
+    RunProgram(args);
   };
   double ours = 0;
   double by_hand = 0;
@@ -204,7 +192,7 @@ void BM_EntryFilesOfAThousandVsCp(benchmark::State& state) {
         [&] {
           durable += Seconds([&] {
             cp_into(synced);
-            Run({"sync", "-f", synced.string()});
+            RunProgram({"sync", "-f", synced.string()});
           });
         },
     };
@@ -213,7 +201,7 @@ void BM_EntryFilesOfAThousandVsCp(benchmark::State& state) {
     fs::remove_all(hand);
     fs::remove_all(synced);
     fs::remove_all(folder);
-    Run({"sync", "-f", scene.base.string()});  // the next round starts from a clean disk
+    RunProgram({"sync", "-f", scene.base.string()});  // the next round starts from a clean disk
     ++round;
   }
   const double n = static_cast<double>(state.iterations());

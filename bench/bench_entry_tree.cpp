@@ -34,17 +34,6 @@ constexpr int kDepth = 20;      // folders in a chain, one inside the other
 constexpr int kFilesEach = 20;  // files in every folder: 25 * 20 * 20 = 10,000
 constexpr size_t kFileSize = 64 << 10;
 
-void Run(std::vector<std::string> args) {
-  std::vector<char*> argv;
-  for (std::string& a : args)
-    argv.push_back(a.data());
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0) {
-    waitpid(pid, nullptr, 0);
-  }
-}
-
 // Resident memory now, in bytes.
 double ResidentBytes() {
   long pages = 0;
@@ -116,12 +105,12 @@ void BM_EntryTreeVsCpR(benchmark::State& state) {
   for (auto _ : state) {
     fs::remove_all(scene.base / "by-hand/T");
     fs::remove_all(scene.base / "root/F/T");
-    Run({"sync", "-f", scene.base});  // both start with nothing waiting to be written
+    RunProgram({"sync", "-f", scene.base});  // both start with nothing waiting to be written
     const double cp = Seconds([&] {
-      Run({"cp", "-r", scene.base / "src/T", scene.base / "by-hand/T"});
+      RunProgram({"cp", "-r", scene.base / "src/T", scene.base / "by-hand/T"});
     });
     by_hand += cp;
-    durable += cp + Seconds([&] { Run({"sync", "-f", scene.base}); });
+    durable += cp + Seconds([&] { RunProgram({"sync", "-f", scene.base}); });
     scene.manager.LoadFolders();
     const double before = ResidentBytes();
     const double t = Seconds([&] {

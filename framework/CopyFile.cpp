@@ -10,26 +10,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "framework/FileDescriptor.h"
 #include "framework/FileSystem.h"
 #include "framework/PendingCopy.h"
 
 namespace {
 
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int get() const { return fd_; }
-  bool ok() const { return fd_ >= 0; }
-  void Release() { fd_ = -1; }
-
- private:
-  int fd_;
-};
+using Fd = afx::FileDescriptor;
 
 using Seen = std::function<void(std::string_view)>;
 

@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <string>
 
+#include "framework/FileDescriptor.h"
+
 namespace afx {
 
 namespace {
@@ -27,23 +29,7 @@ class Dir {
   DIR* d_;
 };
 
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int get() const { return fd_; }
-  void Reset(int fd) {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = fd;
-  }
-
- private:
-  int fd_;
-};
+using Fd = FileDescriptor;
 
 SourceEntry Look(int dir_fd, const char* os_name) {
   SourceEntry entry;
