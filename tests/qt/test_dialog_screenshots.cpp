@@ -24,6 +24,7 @@
 #include "hostlibs/stddraft/CStdDraftMgr.h"
 #include "hostlibs/stddraft/SelZumenType.h"
 #include "module/Module.h"
+#include "qt/QtSteps.h"
 #include "register/CDrawingFolder.h"
 #include "support/Register.h"
 
@@ -32,10 +33,6 @@ namespace {
 // suffix tells apart pictures of one dialog in another arrangement ("-2017").
 std::string ShotPath(UINT id, const std::string& suffix = "") {
   return std::string(DRAWREG_SCREENSHOT_DIR) + "/" + std::to_string(id) + suffix + ".png";
-}
-
-QWidget* ActiveDialog() {
-  return QApplication::activeModalWidget();
 }
 
 struct ScreenshotTest : ::testing::Test {

@@ -25,6 +25,7 @@
 #include "hostlibs/stddraft/CStdDraftMgr.h"
 #include "hostlibs/stddraft/SelZumenType.h"
 #include "module/Module.h"
+#include "qt/QtSteps.h"
 #include "register/CDrawingFolder.h"
 #include "support/Register.h"
 
@@ -32,26 +33,10 @@ namespace {
 
 using namespace drawreg;
 
-const auto Q = [](const char8_t* text) { return QString::fromUtf8(text); };
-
-// The innermost dialog on screen.
-QWidget* ActiveDialog() {
-  return QApplication::activeModalWidget();
-}
-
 template <typename W = QWidget>
 W* Control(int id) {
   QWidget* window = ActiveDialog();
   return window ? window->findChild<W*>(QStringLiteral("control-%1").arg(id)) : nullptr;
-}
-
-// Acts on the next message box once it is up, from the event loop of its exec().
-void OnNextMessageBox(std::function<void(QMessageBox&)> act, int tries = 200) {
-  QTimer::singleShot(5, [act, tries] {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return act(*box);
-    if (tries > 0) OnNextMessageBox(act, tries - 1);
-  });
 }
 
 // The texts of a message box's buttons, left to right.
