@@ -3,7 +3,6 @@
 #include <string>
 
 #include "dialogs/BatchSteps.h"
-#include "dialogs/CSingleSettingDialog.h"
 #include "dialogs/CheckDrawingNames.h"
 
 namespace {
@@ -13,12 +12,6 @@ using namespace drawreg;
 struct Naming2017 : BatchFixture {
   Naming2017() { reg.env.SetNaming(NamingEdition::k2017); }
 
-  int RunSingle(CDrawingFile& record, std::function<void(afx::DialogSession&)> script) {
-    driver.OnDialog(IDD_SINGLE_SETTING, script);
-    CSetInstance guard(drawreg::ResourceModule());
-    CSingleSettingDialog dialog(&record, &folder, &reg.env, &draft, nullptr);
-    return static_cast<int>(dialog.DoModal());
-  }
   // A record of the folder that is 001D0PLZ with the part given, in the register's edition.
   CDrawingFile* AddFolderFile(const CString& name, const CString& title) {
     CDrawingFile f = TestRegister::Drawing(name, reg.env.GetNaming());
