@@ -1,4 +1,4 @@
-// The batch setting dialog on records of a folder, driven through the in-memory presenter.
+// The setting dialogs on records of a folder, driven through the in-memory presenter.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialogs/CMultiSettingDialog.h"
+#include "dialogs/CSingleSettingDialog.h"
 #include "dialogs/DialogModule.h"
 #include "dialogs/DialogResources.h"
 #include "framework/ui/MemoryPresenter.h"
@@ -36,6 +37,13 @@ struct BatchFixture : ::testing::Test {
     driver.OnDialog(drawreg::IDD_MULTI_SETTING, script);
     CSetInstance guard(drawreg::ResourceModule());
     CMultiSettingDialog dialog(&records, &folder, &reg.env, &draft, nullptr);
+    return static_cast<int>(dialog.DoModal());
+  }
+  // Runs the single setting dialog on record with script as the person's actions.
+  int RunSingle(CDrawingFile& record, std::function<void(afx::DialogSession&)> script) {
+    driver.OnDialog(drawreg::IDD_SINGLE_SETTING, script);
+    CSetInstance guard(drawreg::ResourceModule());
+    CSingleSettingDialog dialog(&record, &folder, &reg.env, &draft, nullptr);
     return static_cast<int>(dialog.DoModal());
   }
   // The type selection, when it opens, picks type `no` of the sample catalogue's field 0.

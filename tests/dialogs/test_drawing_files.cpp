@@ -1,13 +1,8 @@
 // The registered files list: what it shows for a folder, driven through the in-memory presenter.
 #include <gtest/gtest.h>
 
+#include "dialogs/BatchFixture.h"
 #include "dialogs/CDrawingFilesDialog.h"
-#include "dialogs/DialogModule.h"
-#include "dialogs/DialogResources.h"
-#include "framework/ui/MemoryPresenter.h"
-#include "hostlibs/reslib/CSetInstance.h"
-#include "register/CDrawingFolder.h"
-#include "support/Register.h"
 
 namespace {
 
@@ -26,11 +21,8 @@ TEST(DrawingFilesText, SizesInBytesKilobytesAndMegabytes) {
   EXPECT_EQ(CString("2026/12/05 10:30"), CDrawingFilesDialog::TimeText(ns));
 }
 
-struct FilesFixture : ::testing::Test {
-  FilesFixture() : presenter(driver), scope(presenter) {
-    reg.MakeDir("A");
-    folder.Name("A");
-  }
+struct FilesFixture : BatchFixture {
+  FilesFixture() { reg.MakeDir("A"); }
   // Shows the dialog for the folder; check reads it and its file list.
   void Show(std::function<void(afx::DialogSession&, const afx::ListPeer&)> check) {
     bool checked = false;
@@ -44,11 +36,6 @@ struct FilesFixture : ::testing::Test {
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
     EXPECT_TRUE(checked);
   }
-  TestRegister reg;
-  CDrawingFolder folder;
-  afx::ScriptedDriver driver;
-  afx::MemoryPresenter presenter;
-  afx::ScopedPresenter scope;
 };
 
 TEST_F(FilesFixture, FourColumnsAndARowPerFileInListOrderWithOneImagePerFileType) {

@@ -20,6 +20,13 @@ struct MultiFolder : BatchFixture {
     CDrawingFolder* target = relative == CString("A") ? &registered : nullptr;
     rows.Append(DrawingMultiFileInfo(reg.Path(relative), target, owned.back().get()));
   }
+  // Rows A1 in A, C1 and C2 in C, all plans.
+  void AddPlanRows() {
+    for (const char* name : {"A1.P21", "C1.P21", "C2.P21"})
+      AddRow(CString(name).Left(1), name);
+    for (auto& record : owned)
+      record->SetTypeInfo({0, 1, "PL"});
+  }
   int RunFolders(const CString& base, std::function<void(afx::DialogSession&)> script) {
     driver.OnDialog(IDD_MULTI_FOLDER_SETTING, script);
     CSetInstance guard(drawreg::ResourceModule());
@@ -96,11 +103,7 @@ TEST_F(MultiFolder, BaseFolderAmongTheRowsIsANodeOfItsOwn) {
 }
 
 TEST_F(MultiFolder, EditsSurviveFolderSwitchesAndCancelOrAFailedCheckChangesNoRecord) {
-  AddRow("A", "A1.P21");
-  AddRow("C", "C1.P21");
-  AddRow("C", "C2.P21");
-  for (auto& record : owned)
-    record->SetTypeInfo({0, 1, "PL"});
+  AddPlanRows();
   const auto editA = [](afx::DialogSession& s) {
     s.ClickCell(IDC_SHEET, 0, 2);
     s.TypeIntoCell(IDC_SHEET, "D");
@@ -131,11 +134,7 @@ TEST_F(MultiFolder, EditsSurviveFolderSwitchesAndCancelOrAFailedCheckChangesNoRe
 }
 
 TEST_F(MultiFolder, SameNameInTwoFoldersPassesAndOKWritesEveryFolderBack) {
-  AddRow("A", "A1.P21");
-  AddRow("C", "C1.P21");
-  AddRow("C", "C2.P21");
-  for (auto& record : owned)
-    record->SetTypeInfo({0, 1, "PL"});
+  AddPlanRows();
   CDrawingFile taken = TestRegister::Record("OLD.P21");
   taken.Life("D");
   taken.SetTypeInfo({0, 1, "PL"});

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "dialogs/BatchSteps.h"
-#include "dialogs/CSingleSettingDialog.h"
 #include "dialogs/CheckDrawingNames.h"
 
 namespace {
@@ -13,19 +12,9 @@ using namespace drawreg;
 struct Naming2017 : BatchFixture {
   Naming2017() { reg.env.SetNaming(NamingEdition::k2017); }
 
-  int RunSingle(CDrawingFile& record, std::function<void(afx::DialogSession&)> script) {
-    driver.OnDialog(IDD_SINGLE_SETTING, script);
-    CSetInstance guard(drawreg::ResourceModule());
-    CSingleSettingDialog dialog(&record, &folder, &reg.env, &draft, nullptr);
-    return static_cast<int>(dialog.DoModal());
-  }
   // A record of the folder that is 001D0PLZ with the part given, in the register's edition.
   CDrawingFile* AddFolderFile(const CString& name, const CString& title) {
-    CDrawingFile f = TestRegister::Record(name);
-    f.Naming(reg.env.GetNaming());
-    f.Life("D");
-    f.SetTypeInfo({0, 1, "PL"});
-    f.History("Z");
+    CDrawingFile f = TestRegister::Drawing(name, reg.env.GetNaming());
     f.Title(title);
     return folder.AddFile(f);
   }
@@ -131,10 +120,7 @@ TEST_F(Naming2017, TheGridHasThePartAsItsLastColumnForTheMarkedRows) {
 TEST_F(Naming2017, DuplicatesAreTheSameNamesInTheRegistersEdition) {
   AddFolderFile("F.P21", CString(u8"平面図"));
   // Rows made by anyone, with any edition of their own: checked in the register's.
-  CDrawingFile same = TestRegister::Record("B.dwg");
-  same.Life("D");
-  same.SetTypeInfo({0, 1, "PL"});
-  same.History("Z");
+  CDrawingFile same = TestRegister::Drawing("B.dwg");
   CDrawingFile other_part = same;
   ASSERT_EQ(1, same.Title(CString(u8"平面図")));
   ASSERT_EQ(1, other_part.Title(CString(u8"側面図")));

@@ -1,43 +1,20 @@
 // The single setting dialog driven as a person would, through the in-memory presenter.
 #include <gtest/gtest.h>
 
-#include "dialogs/CSingleSettingDialog.h"
-#include "dialogs/DialogResources.h"
-#include "framework/ui/MemoryPresenter.h"
-#include "hostlibs/reslib/CSetInstance.h"
-#include "hostlibs/stddraft/CStdDraftMgr.h"
-#include "hostlibs/stddraft/SelZumenType.h"
-#include "module/Module.h"
-#include "register/CDrawingFolder.h"
-#include "support/Register.h"
+#include "dialogs/BatchFixture.h"
 
 namespace {
 
 using namespace drawreg;
 
-struct SettingFixture : ::testing::Test {
-  SettingFixture() : presenter(driver), scope(presenter) {
-    folder.Name("A");
-    record.Name("A.P21");
-  }
-  // Runs the dialog on record with script as the person's actions.
+struct SettingFixture : BatchFixture {
+  SettingFixture() { record.Name("A.P21"); }
+  // Runs the single dialog on record (or target) with script as the person's actions.
   int Run(std::function<void(afx::DialogSession&)> script, CDrawingFile* target = nullptr) {
-    driver.OnDialog(IDD_SINGLE_SETTING, script);
-    CSetInstance guard(drawreg::ResourceModule());
-    CSingleSettingDialog dialog(target ? target : &record, &folder, &reg.env, &draft, nullptr);
-    return static_cast<int>(dialog.DoModal());
-  }
-  CString LastMessage() const {
-    return driver.MessageBoxes().empty() ? CString() : driver.MessageBoxes().back().text;
+    return RunSingle(target ? *target : record, script);
   }
 
-  TestRegister reg;
-  CDrawingFolder folder;
   CDrawingFile record;
-  CStdDraftMgr draft;
-  afx::ScriptedDriver driver;
-  afx::MemoryPresenter presenter;
-  afx::ScopedPresenter scope;
 };
 
 TEST_F(SettingFixture, FreshRecordOpensWithDefaultsStopsAtTheMissingTypeAndKeepsTheLastGoodValue) {

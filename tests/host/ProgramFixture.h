@@ -16,6 +16,7 @@
 struct ProgramRun {
   int status;  // 124 when the run was stopped for taking too long
   std::string out;
+  std::string err;  // standard error, when it was kept apart
 };
 
 inline std::string Utf8(const char8_t* text) {
@@ -44,6 +45,29 @@ inline ::testing::AssertionResult Ran(const ProgramRun& run, int status,
   return ::testing::AssertionSuccess();
 }
 
+// Runs the program with a shell command line of arguments, without a display and without paths
+// from the user's environment or config file unless env sets them; shell runs first in the same
+// shell. Standard error goes with the output, or to the file err_file names, read back into err.
+// A run that hangs is stopped after 20 seconds.
+inline ProgramRun RunDrawreg(const std::string& args, const std::string& env = "",
+                             const std::string& shell = "", const std::string& err_file = "") {
+  const std::string command =
+      shell +
+      " env -u DISPLAY -u WAYLAND_DISPLAY -u DRAWREG_ROOT -u DRAWREG_TEMPLATE_BASE "
+      "XDG_CONFIG_HOME=/nonexistent/drawreg-test " +
+      env + " timeout 20 " + std::getenv("DRAWREG_HOST") + " " + args +
+      (err_file.empty() ? " 2>&1" : " 2>" + Quoted(err_file));
+  FILE* pipe = popen(command.c_str(), "r");
+  ProgramRun run{};
+  char buffer[4096];
+  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+    run.out.append(buffer, n);
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  if (!err_file.empty()) run.err = ReadBytes(CString(err_file.c_str()));
+  return run;
+}
+
 class Program : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -53,23 +77,9 @@ class Program : public ::testing::Test {
     folder = root + "/F";
   }
 
-  // Runs the program with a shell command line of arguments, without a display and without
-  // paths from the user's environment or config file unless env sets them; shell runs first
-  // in the same shell. A run that hangs is stopped after 20 seconds.
   static ProgramRun Drawreg(const std::string& args, const std::string& env = "",
                             const std::string& shell = "") {
-    const std::string command =
-        shell +
-        " env -u DISPLAY -u WAYLAND_DISPLAY -u DRAWREG_ROOT -u DRAWREG_TEMPLATE_BASE "
-        "XDG_CONFIG_HOME=/nonexistent/drawreg-test " +
-        env + " timeout 20 " + std::getenv("DRAWREG_HOST") + " " + args + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-      out.append(buffer, n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+    return RunDrawreg(args, env, shell);
   }
 
   ProgramRun Entry(const std::string& file, const std::string& options = "") {

@@ -15,10 +15,11 @@
 #include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
+#include <thread>
 #include <vector>
 
-#include "framework/CFile.h"
 #include "host/ProgramFixture.h"
+#include "support/OtherUser.h"
 #include "support/Register.h"
 
 extern "C" const char* drawreg_version();
@@ -44,17 +45,23 @@ TEST_F(Program, HelpAndVersionAreShownForTheProgramAndEachCommand) {
   EXPECT_EQ(std::string("drawreg ") + drawreg_version() + "\n", version.out);
 }
 
-TEST_F(Program, UnknownOptionsCommandsAndMissingArgumentsAreUsageErrors) {
+TEST_F(Program, UnknownOptionsCommandsMissingArgumentsUnusableRootsAndNoDisplayAreUsageErrors) {
   reg.MakeFile("a.dwg");
   const std::string a = reg.dir.path() + "/a.dwg";
   for (const std::string& args : std::vector<std::string>{
            "", "frobnicate", "list", "entry " + a /* no --to */, "--ui gtk tree --root " + root,
            "tree --root", "check --json --csv --root " + root,
-           "check --root " + root + " " + reg.dir.path() /* outside */})
+           "check --root " + root + " " + reg.dir.path() /* outside */,
+           "tree --root " + reg.dir.path() + "/none", "tree" /* no root anywhere */,
+           "list --gui " + folder})
     EXPECT_EQ(2, Drawreg(args).status) << args;
   // A mistyped option is never taken for an option's value or a file to register.
   EXPECT_TRUE(Ran(Entry(a, "--pgae 5"), 2, {"--pgae"}));
   EXPECT_FALSE(Registered());
+  EXPECT_TRUE(Ran(Drawreg("tree --root " + Quoted(a)), 2, {"--root"}));
+  EXPECT_TRUE(Ran(Drawreg("tree", "DRAWREG_ROOT=" + Quoted(reg.dir.path() + "/none")), 2,
+                  {"DRAWREG_ROOT"}));
+  EXPECT_TRUE(Ran(Drawreg("--ui qt tree --root " + Quoted(root)), 2, {"display"}));
 }
 
 TEST_F(Program, FieldValuesTheRecordWouldRefuseOrChangeAreUsageErrors) {
@@ -73,18 +80,6 @@ TEST_F(Program, FieldValuesTheRecordWouldRefuseOrChangeAreUsageErrors) {
   // A drawing number is kept with three digits: 07 is drawing number 007.
   EXPECT_TRUE(Ran(Entry(a, "--life D --ref 1 --type PL --page 07 --rev B"), 0));
   EXPECT_TRUE(Holds(Drawreg("list " + Quoted(folder)).out, "D1PL007B.dwg"));
-}
-
-TEST_F(Program, UnusableRootsAndAMissingDisplayAreUsageErrors) {
-  reg.MakeFile("file");
-  EXPECT_TRUE(Ran(Drawreg("tree --root " + Quoted(reg.dir.path() + "/file")), 2, {"--root"}));
-  EXPECT_EQ(2, Drawreg("tree --root " + Quoted(reg.dir.path() + "/none")).status);
-  EXPECT_TRUE(Ran(Drawreg("tree", "DRAWREG_ROOT=" + Quoted(reg.dir.path() + "/none")), 2,
-                  {"DRAWREG_ROOT"}));
-  EXPECT_EQ(2, Drawreg("tree").status);  // no root anywhere
-  EXPECT_EQ(0, Drawreg("tree --root " + Quoted(root)).status);
-  EXPECT_TRUE(Ran(Drawreg("--ui qt tree --root " + Quoted(root)), 2, {"display"}));
-  EXPECT_EQ(2, Drawreg("list --gui " + Quoted(folder)).status);
 }
 
 TEST_F(Program, ConfigAndCatalogueFilesAreReadOnlyWhenRegular) {
@@ -155,47 +150,23 @@ TEST_F(Program, FailuresNameTheFileTheCauseAndTheSystemsReason) {
                   {folder + "/FOLDERINF.$$$: line 2 could not be read", "D0PL0020.dwg"}));
 }
 
-// Holds the folder's edit lock in a child process for the given time, as another user
-// registering would; returns once the lock is held.
-pid_t HoldLock(const std::string& info_file, int milliseconds) {
-  int ready[2];
-  if (pipe(ready) != 0) return -1;
-  const pid_t pid = fork();
-  if (pid == 0) {
-    CFile file;
-    const bool held =
-        file.Open(info_file.c_str(), CFile::modeReadWrite | CFile::modeCreate |
-                                         CFile::modeNoTruncate | CFile::shareExclusive);
-    (void)!write(ready[1], held ? "1" : "0", 1);
-    usleep(static_cast<useconds_t>(milliseconds) * 1000);
-    _exit(0);
-  }
-  char held = '0';
-  (void)!read(ready[0], &held, 1);
-  close(ready[0]);
-  close(ready[1]);
-  return held == '1' ? pid : -1;
-}
-
 TEST_F(Program, ListAndTreeWaitForALockedFolder) {
   reg.MakeFile("a.dwg");
   ASSERT_EQ(0, Entry(reg.dir.path() + "/a.dwg", "--life D --type PL --page 1 --rev A").status);
-  const std::string info = folder + "/FOLDERINF.$$$";
-  pid_t holder = HoldLock(info, 1500);
-  ASSERT_GT(holder, 0);
+  OtherUser other(reg.env, CString(folder.c_str()));
+  ASSERT_TRUE(other.Locked());
+  EXPECT_TRUE(Ran(Drawreg("list " + Quoted(folder) + " --wait 0.3"), 1, {"locked"}));
+  EXPECT_TRUE(
+      Ran(Drawreg("tree --files --root " + Quoted(root) + " --wait 0.3"), 1, {Utf8(u8"(編集中)")}));
+  std::thread let_go([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    other.LetGo();
+  });
   const auto start = std::chrono::steady_clock::now();
   const ProgramRun waited = Drawreg("list " + Quoted(folder) + " --wait 15");
   EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
   EXPECT_TRUE(Ran(waited, 0, {"D0PL001A.dwg"}));
-  waitpid(holder, nullptr, 0);
-
-  holder = HoldLock(info, 5000);
-  ASSERT_GT(holder, 0);
-  EXPECT_TRUE(Ran(Drawreg("list " + Quoted(folder) + " --wait 0.3"), 1, {"locked"}));
-  EXPECT_TRUE(
-      Ran(Drawreg("tree --files --root " + Quoted(root) + " --wait 0.3"), 1, {Utf8(u8"(編集中)")}));
-  kill(holder, SIGTERM);
-  waitpid(holder, nullptr, 0);
+  let_go.join();
 }
 
 TEST_F(Program, EntryThenListShowsTheRegisteredFile) {
@@ -344,11 +315,10 @@ TEST_F(Program, CheckReportsAndSkipsAFolderAnotherUserHolds) {
   reg.MakeFile("a.dwg");
   ASSERT_EQ(0, Entry(reg.dir.path() + "/a.dwg", "--life D --type PL --page 1").status);
   reg.MakeFile("root/F/stray.txt");  // not seen: the folder is not checked
-  const pid_t holder = HoldLock(folder + "/FOLDERINF.$$$", 5000);
-  ASSERT_GT(holder, 0);
+  OtherUser other(reg.env, CString(folder.c_str()));
+  ASSERT_TRUE(other.Locked());
   const ProgramRun run = Drawreg("check --wait 0.3 --root " + Quoted(root));
-  kill(holder, SIGTERM);
-  waitpid(holder, nullptr, 0);
+  other.LetGo();
   EXPECT_TRUE(Ran(run, 1, {folder + "/FOLDERINF.$$$: locked by another user"}));
   EXPECT_EQ(1, LinesHolding(run.out, "")) << run.out;
   EXPECT_FALSE(std::filesystem::exists(root + "/G/FOLDERINF.$$$")) << "a check creates nothing";

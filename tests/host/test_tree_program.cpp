@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "host/ProgramFixture.h"
-#include "register/CDrawingManager.h"
+#include "support/OtherUser.h"
 
 namespace {
 
@@ -25,20 +25,6 @@ class TreeProgram : public Program {
   }
   std::string Info(const std::string& relative) const {
     return ReadBytes(CString((folder + "/" + relative + "/FOLDERINF.$$$").c_str()));
-  }
-  // Whether another process could take the lock of the register folder at path now.
-  bool Lockable(const std::string& path) const {
-    const pid_t pid = fork();
-    if (pid == 0) {
-      CDrawingManager other;
-      other.SetEnvObj(reg.env);
-      other.LoadFolders();
-      CDrawingFolder* f = other.FindFolder(CString(path.c_str()));
-      _exit(f && f->LockFolder(reg.env) ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
   }
 };
 
@@ -66,24 +52,13 @@ TEST_F(TreeProgram, ATreeRegistrationHoldsItsFoldersAgainstAnotherUserUntilItEnd
   Source("B/D0PL002Z.dwg");
   Source("other/D0PL003Z.dwg");
   // A third user holds B: the tree registration takes A, then waits for B.
-  int release[2];
-  ASSERT_EQ(0, pipe(release));
-  const pid_t holder = fork();
-  if (holder == 0) {
-    close(release[1]);
-    CDrawingManager other;
-    other.SetEnvObj(reg.env);
-    other.LoadFolders();
-    other.FindFolder(CString((folder + "/B").c_str()))->LockFolder(reg.env);
-    char c;
-    _exit(read(release[0], &c, 1) < 0 ? 1 : 0);
-  }
-  close(release[0]);
+  OtherUser other(reg.env, CString((folder + "/B").c_str()));
+  ASSERT_TRUE(other.Locked());
   const pid_t tree = fork();
   if (tree == 0) {
     const int null = open("/dev/null", O_WRONLY);
     dup2(null, STDOUT_FILENO);
-    close(release[1]);
+    other.Disown();
     const std::string command = "entry --root " + Quoted(root) + " --tree " + Quoted(Src()) +
                                 " A B --to " + Quoted(folder) + " --wait 60";
     _exit(Drawreg(command).status);
@@ -91,16 +66,15 @@ TEST_F(TreeProgram, ATreeRegistrationHoldsItsFoldersAgainstAnotherUserUntilItEnd
   bool held = false;
   for (int i = 0; i < 200 && !held; ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    held = !Lockable(folder + "/A");
+    held = !LockableElsewhere(reg.env, CString((folder + "/A").c_str()));
   }
   ASSERT_TRUE(held);
   const std::string into_a = "entry " + Quoted(Src("other/D0PL003Z.dwg")) + " --root " +
                              Quoted(root) + " --to " + Quoted(folder + "/A");
   EXPECT_TRUE(Ran(Drawreg(into_a + " --wait 0"), 1,
                   {Utf8(u8"現在、他のユーザーが編集中です。再試行しますか？ -> No")}));
-  close(release[1]);  // the third user lets go of B: the tree registration finishes
+  other.LetGo();  // the third user lets go of B: the tree registration finishes
   int status = -1;
-  waitpid(holder, nullptr, 0);
   ASSERT_EQ(tree, waitpid(tree, &status, 0));
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
   EXPECT_TRUE(Ran(Drawreg(into_a + " --wait 0"), 0));

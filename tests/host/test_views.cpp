@@ -14,18 +14,13 @@
 
 #include "framework/CArchive.h"
 #include "framework/CFile.h"
-#include "support/Files.h"
-#include "support/TempDir.h"
+#include "host/ProgramFixture.h"
 #include "templates/TovoLinkBox.h"
 #include "templates/TovoTemplate.h"
 
 namespace {
 
 using nlohmann::json;
-
-std::string Utf8(const char8_t* text) {
-  return reinterpret_cast<const char*>(text);
-}
 
 // Whether some line of text holds every piece, in order (columns are padded to line up).
 bool LineHolds(const std::string& text, std::initializer_list<std::string> pieces) {
@@ -47,11 +42,6 @@ bool LineHolds(const std::string& text, std::initializer_list<std::string> piece
   return false;
 }
 
-struct ProgramRun {
-  int status;
-  std::string out, err;
-};
-
 class Views : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -59,23 +49,9 @@ class Views : public ::testing::Test {
     std::filesystem::create_directories(dir.path() + "/base/TOVO/TEMPLATE");
   }
 
-  // The program with arguments, without a display or paths from the user's environment;
-  // standard output and standard error apart.
+  // The program with arguments; standard output and standard error apart.
   ProgramRun Drawreg(const std::string& args) {
-    const std::string err = dir.path() + "/stderr";
-    const std::string command =
-        "env -u DISPLAY -u WAYLAND_DISPLAY -u DRAWREG_ROOT -u DRAWREG_TEMPLATE_BASE "
-        "XDG_CONFIG_HOME=/nonexistent/drawreg-test timeout 20 " +
-        std::string(std::getenv("DRAWREG_HOST")) + " " + args + " 2>'" + err + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    ProgramRun run{};
-    char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-      run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = ReadBytes(CString(err.c_str()));
-    return run;
+    return RunDrawreg(args, "", "", dir.path() + "/stderr");
   }
 
   json Json(const std::string& args, int status = 0) {

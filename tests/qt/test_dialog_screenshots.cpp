@@ -24,6 +24,7 @@
 #include "hostlibs/stddraft/CStdDraftMgr.h"
 #include "hostlibs/stddraft/SelZumenType.h"
 #include "module/Module.h"
+#include "qt/QtSteps.h"
 #include "register/CDrawingFolder.h"
 #include "support/Register.h"
 
@@ -34,26 +35,35 @@ std::string ShotPath(UINT id, const std::string& suffix = "") {
   return std::string(DRAWREG_SCREENSHOT_DIR) + "/" + std::to_string(id) + suffix + ".png";
 }
 
-QWidget* ActiveDialog() {
-  return QApplication::activeModalWidget();
-}
-
 struct ScreenshotTest : ::testing::Test {
   static void SetUpTestSuite() { ASSERT_TRUE(afx::QtPresenter::EnsureApplication()); }
-  // Saves the dialog once it is up, then closes it with Escape; returns the dialog's result.
-  INT_PTR Shoot(CDialog& dialog) {
-    presenter.SetShownHook([&](CDialog& shown) {
+  ScreenshotTest() { folder.Name(CString(u8"平面図")); }
+
+  // act runs on each dialog once it is up and has turned the event loop.
+  void WhenShown(std::function<void(CDialog&, QWidget*)> act) {
+    presenter.SetShownHook([act](CDialog& shown) {
       ASSERT_TRUE(QTest::qWaitForWindowActive(ActiveDialog()));
       QApplication::processEvents();
-      const std::string png = ShotPath(shown.GetTemplateId(), suffix);
-      EXPECT_TRUE(afx::QtPresenter::SaveScreenshot(shown, png));
-      const QImage image(QString::fromStdString(png));
-      EXPECT_FALSE(image.isNull());
-      ExpectLabelsFit(ActiveDialog());
-      QTest::keyClick(ActiveDialog(), Qt::Key_Escape);
+      act(shown, ActiveDialog());
     });
+  }
+  // Saves the dialog's picture, checks that its texts (and the table's) fit, and closes it.
+  void Save(CDialog& shown, QWidget* window, QTableView* table = nullptr) {
+    const std::string png = ShotPath(shown.GetTemplateId(), suffix);
+    EXPECT_TRUE(afx::QtPresenter::SaveScreenshot(shown, png));
+    EXPECT_FALSE(QImage(QString::fromStdString(png)).isNull());
+    ExpectLabelsFit(window);
+    if (table) ExpectCellsFit(table);
+    QTest::keyClick(window, Qt::Key_Escape);
+  }
+  // Saves the dialog once it is up, then closes it; returns the dialog's result.
+  INT_PTR Shoot(CDialog& dialog) {
+    WhenShown([this](CDialog& shown, QWidget* window) { Save(shown, window); });
     CSetInstance guard(drawreg::ResourceModule());
     return dialog.DoModal();
+  }
+  static QTableView* Table(QWidget* window) {
+    return window->findChild<QTableView*>(QStringLiteral("control-%1").arg(drawreg::IDC_SHEET));
   }
   // Every cell's text and every heading of a table fits its column.
   static void ExpectCellsFit(QTableView* table) {
@@ -81,21 +91,15 @@ struct ScreenshotTest : ::testing::Test {
 
   std::string suffix;
   TestRegister reg;
+  CDrawingFolder folder;
   CStdDraftMgr draft;
   afx::QtPresenter presenter;
   afx::ScopedPresenter scope{presenter};
 };
 
 TEST_F(ScreenshotTest, SingleSettingDialog30000) {
-  CDrawingFolder folder;
-  folder.Name(CString(u8"平面図"));
-  CDrawingFile record;
-  record.Name(CString(u8"平面図01.P21"));
-  record.Life("D");
-  record.Arrangement("0");
+  CDrawingFile record = TestRegister::Drawing(CString(u8"平面図01.P21"));
   record.Page("12");
-  record.History("Z");
-  record.SetTypeInfo({0, 1, "PL"});
   CSingleSettingDialog dialog(&record, &folder, &reg.env, &draft, nullptr);
   EXPECT_EQ(IDCANCEL, Shoot(dialog));
 }
@@ -104,14 +108,8 @@ TEST_F(ScreenshotTest, SingleSettingDialog30000) {
 TEST_F(ScreenshotTest, SingleSettingDialog30000In2017Edition) {
   reg.env.SetNaming(NamingEdition::k2017);
   suffix = "-2017";
-  CDrawingFolder folder;
-  folder.Name(CString(u8"平面図"));
-  CDrawingFile record;
-  record.Name(CString(u8"平面図01.P21"));
-  record.Life("D");
+  CDrawingFile record = TestRegister::Drawing(CString(u8"平面図01.P21"));
   record.Page("12");
-  record.History("Z");
-  record.SetTypeInfo({0, 1, "PL"});
   ASSERT_EQ(1, record.Title(CString(u8"一般平面図その１")));
   CSingleSettingDialog dialog(&record, &folder, &reg.env, &draft, nullptr);
   EXPECT_EQ(IDCANCEL, Shoot(dialog));
@@ -119,8 +117,6 @@ TEST_F(ScreenshotTest, SingleSettingDialog30000In2017Edition) {
 
 TEST_F(ScreenshotTest, RegisteredFilesDialog30002) {
   reg.MakeDir(CString(u8"平面図"));
-  CDrawingFolder folder;
-  folder.Name(CString(u8"平面図"));
   const char8_t* names[] = {u8"D0PL001Z.P21", u8"D0PL001Z.SAF", u8"橋梁一般図.dwg", u8"写真.jpg"};
   int size = 100;
   for (const char8_t* name : names) {
@@ -140,13 +136,7 @@ TEST_F(ScreenshotTest, TypeSelectionDialog31000) {
   info.fieldNo = 0;
   info.no = 1;
   draft.SetCurSel(0, 1);
-  presenter.SetShownHook([&](CDialog& shown) {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(ActiveDialog()));
-    QApplication::processEvents();
-    EXPECT_TRUE(afx::QtPresenter::SaveScreenshot(shown, ShotPath(shown.GetTemplateId())));
-    ExpectLabelsFit(ActiveDialog());
-    QTest::keyClick(ActiveDialog(), Qt::Key_Escape);
-  });
+  WhenShown([this](CDialog& shown, QWidget* window) { Save(shown, window); });
   EXPECT_EQ(0, SelZumenType(&draft, nullptr, &info));
 }
 
@@ -163,23 +153,14 @@ TEST_F(ScreenshotTest, BatchSettingDialog30003AndSequentialNumbers30004) {
   }
   owned[0]->SetTypeInfo({0, 1, "PL"});
   owned[0]->Life("D");
-  CDrawingFolder folder;
-  folder.Name(CString(u8"平面図"));
   CMultiSettingDialog dialog(&records, &folder, &reg.env, &draft, nullptr);
   bool numbered = false;
-  presenter.SetShownHook([&](CDialog& shown) {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(ActiveDialog()));
-    QApplication::processEvents();
-    QWidget* window = ActiveDialog();
+  WhenShown([&](CDialog& shown, QWidget* window) {
     if (shown.GetTemplateId() == drawreg::IDD_PAGE_REN_NO) {
       numbered = true;
-      EXPECT_TRUE(afx::QtPresenter::SaveScreenshot(shown, ShotPath(shown.GetTemplateId())));
-      ExpectLabelsFit(window);
-      QTest::keyClick(window, Qt::Key_Escape);
-      return;
+      return Save(shown, window);
     }
-    auto* table =
-        window->findChild<QTableView*>(QStringLiteral("control-%1").arg(drawreg::IDC_SHEET));
+    QTableView* table = Table(window);
     ASSERT_NE(nullptr, table);
     const auto cell = [table](int row, int col) {
       return table->visualRect(table->model()->index(row, col)).center();
@@ -207,8 +188,6 @@ TEST_F(ScreenshotTest, BatchSettingDialog30003AndSequentialNumbers30004) {
 TEST_F(ScreenshotTest, MultiFolderSettingDialog30005) {
   // Three destination folders: 平面図 (in the register), 平面図/詳細 and 縦断図/第1工区, whose
   // parent holds no drawing and shows as a path node.
-  CDrawingFolder plan;
-  plan.Name(CString(u8"平面図"));
   struct Row {
     const char8_t* folder;
     const char8_t* name;
@@ -222,21 +201,17 @@ TEST_F(ScreenshotTest, MultiFolderSettingDialog30005) {
   for (const Row& file : files) {
     owned.push_back(std::make_unique<CDrawingFile>(TestRegister::Record(CString(file.name))));
     owned.back()->Page(CString(std::to_string(owned.size()).c_str()));
-    const CString folder(file.folder);
-    rows.Append(DrawingMultiFileInfo(reg.Path(folder), folder == plan.Name() ? &plan : nullptr,
+    const CString at(file.folder);
+    rows.Append(DrawingMultiFileInfo(reg.Path(at), at == folder.Name() ? &folder : nullptr,
                                      owned.back().get()));
   }
   owned[0]->SetTypeInfo({0, 1, "PL"});
   owned[0]->Life("D");
   CMultiFolderSettingDialog dialog(reg.dir.Path(), &rows, &reg.env, &draft, nullptr);
-  presenter.SetShownHook([&](CDialog& shown) {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(ActiveDialog()));
-    QApplication::processEvents();
-    QWidget* window = ActiveDialog();
+  WhenShown([&](CDialog& shown, QWidget* window) {
     auto* tree =
         window->findChild<QTreeWidget*>(QStringLiteral("control-%1").arg(drawreg::IDC_FOLDER_TREE));
-    auto* table =
-        window->findChild<QTableView*>(QStringLiteral("control-%1").arg(drawreg::IDC_SHEET));
+    QTableView* table = Table(window);
     ASSERT_NE(nullptr, tree);
     ASSERT_NE(nullptr, table);
     EXPECT_EQ(3, table->model()->rowCount());  // the first folder, 平面図, is selected
@@ -249,18 +224,15 @@ TEST_F(ScreenshotTest, MultiFolderSettingDialog30005) {
       QApplication::processEvents();
     };
     // The folder pictures show the tree's background where they are magenta.
-    const QImage folder = tree->topLevelItem(0)->icon(0).pixmap(20, 20).toImage();
-    EXPECT_EQ(0, qAlpha(folder.pixel(0, 0)));
-    EXPECT_EQ(255, qAlpha(folder.pixel(10, 10)));
+    const QImage picture = tree->topLevelItem(0)->icon(0).pixmap(20, 20).toImage();
+    EXPECT_EQ(0, qAlpha(picture.pixel(0, 0)));
+    EXPECT_EQ(255, qAlpha(picture.pixel(10, 10)));
     // The path node 縦断図 empties the grid; a folder fills it again.
     click(u8"縦断図");
     EXPECT_EQ(0, table->model()->rowCount());
     click(u8"平面図");
     EXPECT_EQ(3, table->model()->rowCount());
-    EXPECT_TRUE(afx::QtPresenter::SaveScreenshot(shown, ShotPath(shown.GetTemplateId())));
-    ExpectLabelsFit(window);
-    ExpectCellsFit(table);
-    QTest::keyClick(window, Qt::Key_Escape);
+    Save(shown, window, table);
   });
   CSetInstance guard(drawreg::ResourceModule());
   EXPECT_EQ(IDCANCEL, dialog.DoModal());
@@ -268,6 +240,7 @@ TEST_F(ScreenshotTest, MultiFolderSettingDialog30005) {
 
 TEST_F(ScreenshotTest, BatchSettingDialog30003In2017Edition) {
   reg.env.SetNaming(NamingEdition::k2017);
+  suffix = "-2017";
   const char8_t* titles[] = {u8"一般平面図", u8"平面図その２", u8"縦断図", u8"", u8"標準横断図"};
   std::vector<std::unique_ptr<CDrawingFile>> owned;
   TVector<CDrawingFile*> records;
@@ -278,25 +251,16 @@ TEST_F(ScreenshotTest, BatchSettingDialog30003In2017Edition) {
     ASSERT_EQ(1, owned.back()->Title(CString(title)));
     records.Append(owned.back().get());
   }
-  CDrawingFolder folder;
-  folder.Name(CString(u8"平面図"));
   CMultiSettingDialog dialog(&records, &folder, &reg.env, &draft, nullptr);
-  presenter.SetShownHook([&](CDialog& shown) {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(ActiveDialog()));
-    QApplication::processEvents();
-    QWidget* window = ActiveDialog();
-    auto* table =
-        window->findChild<QTableView*>(QStringLiteral("control-%1").arg(drawreg::IDC_SHEET));
+  WhenShown([&](CDialog& shown, QWidget* window) {
+    QTableView* table = Table(window);
     ASSERT_NE(nullptr, table);
     // The cursor on the part of the first row: its help shows below.
     table->scrollTo(table->model()->index(0, 8));
     const QRect rect = table->visualRect(table->model()->index(0, 8));
     QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     QApplication::processEvents();
-    EXPECT_TRUE(afx::QtPresenter::SaveScreenshot(shown, ShotPath(shown.GetTemplateId(), "-2017")));
-    ExpectLabelsFit(window);
-    ExpectCellsFit(table);
-    QTest::keyClick(window, Qt::Key_Escape);
+    Save(shown, window, table);
   });
   CSetInstance guard(drawreg::ResourceModule());
   EXPECT_EQ(IDCANCEL, dialog.DoModal());

@@ -24,16 +24,13 @@
 #include "hostlibs/dlgbase/DialogBase.h"
 #include "hostlibs/reslib/CSetInstance.h"
 #include "hostlibs/stddraft/CStdDraftMgr.h"
+#include "qt/QtSteps.h"
 #include "register/CDrawingFolder.h"
 #include "support/Register.h"
 
 namespace {
 
 using namespace drawreg;
-
-QWidget* ActiveDialog() {
-  return QApplication::activeModalWidget();
-}
 
 QTableView* Table() {
   QWidget* window = ActiveDialog();

@@ -30,6 +30,7 @@
 #include "framework/ui/Controls.h"
 #include "framework/ui/MemoryPresenter.h"
 #include "framework/ui/ResourceModule.h"
+#include "qt/QtSteps.h"
 
 namespace {
 
@@ -42,7 +43,6 @@ constexpr int kName = 1001, kBrowse = 1002, kType = 1003, kScale = 1004, kNumber
 std::string U8(const char8_t* text) {
   return reinterpret_cast<const char*>(text);
 }
-const auto Q = [](const char8_t* text) { return QString::fromUtf8(text); };
 
 // The test dialog's template, and the tree's bitmap: three 16x16 strips, red, green and blue.
 afx::ResourceModule& TestModule() {
@@ -220,15 +220,6 @@ void TypeKeys(QWidget* widget, const QString& text) {
     else
       QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
   }
-}
-
-// Acts on the next message box once it is up, from the event loop of its exec().
-void OnNextMessageBox(std::function<void(QMessageBox&)> act, int tries = 200) {
-  QTimer::singleShot(5, [act, tries] {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return act(*box);
-    if (tries > 0) OnNextMessageBox(act, tries - 1);
-  });
 }
 
 struct QtPresenterTest : ::testing::Test {

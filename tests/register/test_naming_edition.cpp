@@ -11,16 +11,6 @@
 
 namespace {
 
-// D0PL001Z for a source file name: life D, reference 0, type PL, number 001, revision Z.
-CDrawingFile Typed(const CString& name, NamingEdition edition) {
-  CDrawingFile f = TestRegister::Record(name);
-  f.Naming(edition);
-  f.Life("D");
-  f.SetTypeInfo({0, 1, "PL"});
-  f.History("Z");
-  return f;
-}
-
 std::string Repeat(const char8_t* character, int times) {
   std::string out;
   for (int i = 0; i < times; ++i)
@@ -39,7 +29,7 @@ std::vector<std::string> EightFields(const std::string& line) {
 }
 
 TEST(NamingEdition, NamesFollowTheEditionsOrderAndThe2017PartComesAfterTheRevision) {
-  CDrawingFile f = Typed("a.P21", NamingEdition::k2004);
+  CDrawingFile f = TestRegister::Drawing("a.P21", NamingEdition::k2004);
   EXPECT_EQ(CString("D0PL001Z.P21"), f.Name(0));
   ASSERT_EQ(1, f.Title(CString(u8"平面図")));
   EXPECT_EQ(CString("D0PL001Z.P21"), f.Name(0)) << "the 2004 order has no user-defined part";
@@ -56,13 +46,13 @@ TEST(NamingEdition, NamesFollowTheEditionsOrderAndThe2017PartComesAfterTheRevisi
 }
 
 TEST(NamingEdition, ThePartTakesFullWidthAndUpperCaseAlphanumericsWithinItsLimits) {
-  CDrawingFile f = Typed("a.P21", NamingEdition::k2017);
+  CDrawingFile f = TestRegister::Drawing("a.P21", NamingEdition::k2017);
   const std::string kanji52 = Repeat(u8"図", 52);
   // 8 + 1 + 51 + 4 = 64 characters in all: the most a name may have.
   EXPECT_EQ(1, f.Title(CString(Repeat(u8"図", 51))));
   EXPECT_EQ(0, f.Title(CString(kanji52))) << "65 characters with .P21";
   EXPECT_EQ(CString(Repeat(u8"図", 51)), f.Title()) << "a refused part keeps the old one";
-  CDrawingFile bare = Typed("a", NamingEdition::k2017);  // no extension: 52 fit
+  CDrawingFile bare = TestRegister::Drawing("a", NamingEdition::k2017);  // no extension: 52 fit
   EXPECT_EQ(1, bare.Title(CString(kanji52)));
   EXPECT_EQ(0, bare.Title(CString(kanji52 + "A"))) << "53 characters";
   EXPECT_EQ(1, bare.Title(CString(std::string(52, 'A'))));
@@ -76,7 +66,7 @@ TEST(NamingEdition, ThePartTakesFullWidthAndUpperCaseAlphanumericsWithinItsLimit
 }
 
 TEST(NamingEdition, TheNinthFieldCarriesThePartAndEightFieldReadersKeepTheirFields) {
-  CDrawingFile plain = Typed(CString(u8"表.P21"), NamingEdition::k2017);
+  CDrawingFile plain = TestRegister::Drawing(CString(u8"表.P21"), NamingEdition::k2017);
   const std::string eight = plain.ToString().Bytes();
   ASSERT_EQ(1, plain.Title(CString(u8"平面図")));
   const std::string nine = plain.ToString().Bytes();
@@ -101,7 +91,7 @@ TEST(NamingEdition, AFolderGivesLoadedRecordsTheRegistersEditionAndWritesThePart
   reg.MakeDir("A");
   reg.MakeFile(CString(u8"A/表.P21"));
   reg.MakeFile("A/b.dwg");
-  CDrawingFile titled = Typed(CString(u8"表.P21"), NamingEdition::k2004);
+  CDrawingFile titled = TestRegister::Drawing(CString(u8"表.P21"), NamingEdition::k2004);
   ASSERT_EQ(1, titled.Title(CString(u8"平面図")));
   const std::string bytes = titled.ToString().Bytes() + "\r\n" +
                             TestRegister::Record("b.dwg").ToString().Bytes() + "\r\n";

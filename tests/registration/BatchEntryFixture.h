@@ -20,7 +20,7 @@ struct BatchEntryFixture : EntryFixture {
       if (!confirm) s.Cancel();
     });
   }
-  // The list form over files of src.
+  // The list form over files of src (paths relative to it).
   int Batch(std::initializer_list<const char*> files) {
     CStringArray paths;
     for (const char* name : files)

@@ -9,7 +9,7 @@
 #include "registration/DrawingTreeFileInfo.h"
 #include "registration/EntryFixture.h"
 #include "registration/EntryFolders.h"
-#include "support/Process.h"
+#include "support/OtherUser.h"
 
 struct TreeFixture : EntryFixture {
   // Makes src/<relative> (and the folders above it) holding bytes.
@@ -32,14 +32,7 @@ struct TreeFixture : EntryFixture {
     return found;
   }
 
-  // Whether another process could take the folder's lock at path now.
-  bool LockableElsewhere(const CString& folder_path) {
-    return InChild([&] {
-             CDrawingManager other;
-             other.SetEnvObj(reg.env);
-             other.LoadFolders();
-             CDrawingFolder* folder = other.FindFolder(folder_path);
-             return folder && folder->LockFolder(reg.env) ? 0 : 1;
-           }) == 0;
+  bool LockableElsewhere(const CString& folder_path) const {
+    return ::LockableElsewhere(reg.env, folder_path);
   }
 };

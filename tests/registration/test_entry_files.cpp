@@ -34,11 +34,7 @@ TEST_F(BatchEntry, ABatchOfOneDrawingIsTheSingleRegistration) {
   // One name twice (from two folders) would be copied over itself and recorded twice.
   reg.MakeDir("src/b");
   reg.MakeFile("src/b/d0pl001z.dwg");
-  CStringArray twice;
-  twice.Add(reg.Path("src/D0PL001Z.dwg"));
-  twice.Add(reg.Path("src/b/d0pl001z.dwg"));
-  twice.Add(reg.Path("src/X.P21"));
-  EXPECT_EQ(0, manager.EntryFiles(twice, Folder(), &draft, nullptr));
+  EXPECT_EQ(0, Batch({"D0PL001Z.dwg", "b/d0pl001z.dwg", "X.P21"}));
   EXPECT_EQ(CString(kSameNameTwice), Messages().back());
   EXPECT_EQ(0, grids);
 }
@@ -115,24 +111,18 @@ TEST_F(BatchEntry, CompanionsComeFromTheFirstDrawingsFolderAndAFailedCopyRecords
   reg.MakeFile("src/a/D0PL001Z.dwg");
   reg.MakeFile("src/b/Y.P21", "ISO-10303-21;");
   reg.MakeFile("src/b/Y.SAF", "b's attributes");
-  const auto batch = [&] {
-    CStringArray paths;
-    paths.Add(reg.Path("src/a/D0PL001Z.dwg"));
-    paths.Add(reg.Path("src/b/Y.P21"));
-    return manager.EntryFiles(paths, Folder(), &draft, nullptr);
-  };
   edit = [](afx::DialogSession& s) {  // Y.P21 has no type yet: LC
     s.ClickCell(IDC_SHEET, 1, 6);
     s.Click(IDC_TYPE_SELECT);
   };
-  EXPECT_EQ(0, batch());
+  EXPECT_EQ(0, Batch({"a/D0PL001Z.dwg", "b/Y.P21"}));
   EXPECT_EQ(CString(kCopyFailed), Messages().back());
   EXPECT_EQ(reg.Path("root/F/Y.SAF"), manager.GetLastProblem().path);
   EXPECT_EQ("", Info());  // only the lock's empty file: no record of what was not copied
   EXPECT_FALSE(Exists("root/F/D0PL001Z.dwg"));
   EXPECT_FALSE(Exists("root/F/Y.P21"));
   reg.MakeFile("src/a/Y.SAF", "a's attributes");
-  ASSERT_EQ(1, batch());
+  ASSERT_EQ(1, Batch({"a/D0PL001Z.dwg", "b/Y.P21"}));
   EXPECT_EQ("a's attributes", ReadBytes(reg.Path("root/F/Y.SAF")));
   EXPECT_EQ(2, F()->GetFileCount());
 }

@@ -6,50 +6,12 @@
 #include "dialogs/DialogResources.h"
 #include "registration/Messages.h"
 #include "registration/TreeFixture.h"
+#include "support/OtherUser.h"
 
 namespace {
 
 using namespace registration;
 using Names = std::vector<CString>;
-
-// Holds a folder's edit lock in another process until the object goes.
-class OtherUser {
- public:
-  OtherUser(const CEnvironObj& env, const CString& folder_path) {
-    int ready[2];
-    if (pipe(ready) != 0 || pipe(release_) != 0) std::abort();
-    pid_ = fork();
-    if (pid_ == 0) {
-      close(release_[1]);
-      CDrawingManager other;
-      other.SetEnvObj(env);
-      other.LoadFolders();
-      CDrawingFolder* folder = other.FindFolder(folder_path);
-      const char ok = folder && folder->LockFolder(env) ? 'y' : 'n';
-      if (write(ready[1], &ok, 1) != 1) _exit(1);
-      char done;
-      if (read(release_[0], &done, 1) < 0) _exit(1);  // returns when the parent closes it
-      _exit(0);
-    }
-    close(ready[1]);
-    char ok = 'n';
-    locked_ = read(ready[0], &ok, 1) == 1 && ok == 'y';
-    close(ready[0]);
-    close(release_[0]);
-  }
-  OtherUser(const OtherUser&) = delete;
-  OtherUser& operator=(const OtherUser&) = delete;
-  ~OtherUser() {
-    close(release_[1]);
-    waitpid(pid_, nullptr, 0);
-  }
-  bool Locked() const { return locked_; }
-
- private:
-  int release_[2] = {-1, -1};
-  pid_t pid_ = -1;
-  bool locked_ = false;
-};
 
 struct TreeEntry : TreeFixture {
   TreeEntry() {

@@ -34,6 +34,16 @@ class TestRegister {
     f.Name(name);
     return f;
   }
+  // The record D0PL001Z for a source file name: life D, reference 0, type PL, number 001,
+  // revision Z, in the given edition of the naming rule.
+  static CDrawingFile Drawing(const CString& name, NamingEdition edition = NamingEdition::k2004) {
+    CDrawingFile f = Record(name);
+    f.Naming(edition);
+    f.Life("D");
+    f.SetTypeInfo({0, 1, "PL"});
+    f.History("Z");
+    return f;
+  }
 
   TempDir dir;
   CEnvironObj env;
