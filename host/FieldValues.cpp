@@ -27,7 +27,7 @@ bool RecordKeeps(const std::string& value, Setter set, Getter get, bool padded_n
   return stored == CString(std::string(stored.GetLength() - given.GetLength(), '0')) + given;
 }
 
-std::string Refusal(const std::string& value, const char* what, const char* accepts) {
+std::string Refusal(const std::string& value, const std::string& what, const char* accepts) {
   return "'" + Printable(value) + "' is not " + what + "; give " + accepts;
 }
 
@@ -55,7 +55,7 @@ std::string CheckRevision(const std::string& value) {
 
 std::string CheckTitle(const std::string& value) {
   if (RecordKeeps(value, &CDrawingFile::Title, &CDrawingFile::Title, false)) return "";
-  return Refusal(value, "a user-defined part (図面名)",
+  return Refusal(value, Utf8(u8"a user-defined part (図面名)"),
                  "at most 52 full-width characters or half-width A-Z and 0-9");
 }
 

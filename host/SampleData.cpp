@@ -5,16 +5,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "host/Text.h"
+
 namespace host {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// Paths at the operating system's edge are UTF-8 bytes.
-std::string Utf8(const char8_t* text) {
-  return reinterpret_cast<const char*>(text);
-}
 
 std::string P21(const std::string& name, const std::vector<std::string>& rasters) {
   std::string data =

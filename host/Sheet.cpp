@@ -38,8 +38,7 @@ std::string Lower(std::string text) {
 
 std::optional<Column> ColumnNamed(const std::string& heading) {
   for (int c = 0; c < kColumns; ++c) {
-    if (heading == reinterpret_cast<const char*>(kHeadings[c].grid) ||
-        Lower(heading) == kHeadings[c].key)
+    if (heading == Utf8(kHeadings[c].grid) || Lower(heading) == kHeadings[c].key)
       return static_cast<Column>(c);
   }
   return std::nullopt;
@@ -102,7 +101,7 @@ Columns HeaderColumns(const CsvRecord& header, const std::string& what) {
   }
   if (!seen[kFile]) {
     throw UsageError(what + ": line " + std::to_string(header.line) +
-                     ": no column 元ファイル名 (file) naming each row's file");
+                     Utf8(u8": no column 元ファイル名 (file) naming each row's file"));
   }
   return columns;
 }
@@ -149,9 +148,8 @@ SheetRow RowOf(const CsvRecord& record, const Columns& columns, const CStdDraftM
         break;
       case kTitle:
         if (!cell.empty() && edition != NamingEdition::k2017)
-          throw UsageError(where +
-                           "図面名 (title): names have no user-defined part in the "
-                           "register's naming edition (2004)");
+          throw UsageError(where + Utf8(u8"図面名 (title): names have no user-defined part in the "
+                                        u8"register's naming edition (2004)"));
         TakeField(f.title, cell, CheckTitle(cell), where);
         break;
       default:  // the deliverable name follows from the fields
@@ -237,7 +235,7 @@ bool Sheet::Write(const CDrawingFolder& folder, NamingEdition edition, std::stri
   const int columns = edition == NamingEdition::k2017 ? kColumns : kTitle;
   std::vector<std::string> cells;
   for (int c = 0; c < columns; ++c)
-    cells.emplace_back(reinterpret_cast<const char*>(kHeadings[c].grid));
+    cells.push_back(Utf8(kHeadings[c].grid));
   csv.Row(cells);
   for (int i = 0; i < folder.GetFileCount(); ++i) {
     const CDrawingFile& file = *folder.GetFile(i);

@@ -22,6 +22,11 @@ class UsageError : public std::runtime_error {
 // config line) when the code page cannot hold the text so that it converts back the same.
 CString ToCodePage(std::string_view utf8, const std::string& what);
 
+// A u8"..." literal as the std::string the program's messages and files are made of.
+inline std::string Utf8(const char8_t* text) {
+  return reinterpret_cast<const char*>(text);
+}
+
 // Whether the bytes are UTF-8 throughout (shortest forms, no surrogates).
 bool IsUtf8(std::string_view bytes);
 
