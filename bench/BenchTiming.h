@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -28,4 +30,13 @@ inline void RunProgram(std::vector<std::string> args) {
   if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0) {
     waitpid(pid, nullptr, 0);
   }
+}
+
+// A new empty folder named prefix-XXXXXX in dir: the disk a benchmark's files are to be on
+// (the build folder's disk for copies, the temporary folder for the rest).
+inline std::filesystem::path MakeBenchFolder(const std::filesystem::path& dir,
+                                             const std::string& prefix) {
+  std::string pattern = (dir / (prefix + "-XXXXXX")).string();
+  if (!::mkdtemp(pattern.data())) std::abort();
+  return pattern;
 }

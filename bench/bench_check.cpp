@@ -49,8 +49,7 @@ void MakeFolder(const std::string& path, int& serial) {
 
 struct Root {
   Root() {
-    std::string pattern = (fs::temp_directory_path() / "drawreg-bench-check-XXXXXX").string();
-    path = ::mkdtemp(pattern.data());
+    path = MakeBenchFolder(fs::temp_directory_path(), "drawreg-bench-check");
     int serial = 1;
     for (int t = 0; t < kTop; ++t) {
       const std::string top = path + "/T" + std::to_string(t);

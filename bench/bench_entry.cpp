@@ -35,7 +35,10 @@ namespace fs = std::filesystem;
 // A register with one folder "F" and a source folder beside the build (the disk the register
 // would be on), with a driver that confirms every dialog.
 struct Scene {
-  Scene() : base(MakeBase()), presenter(driver), scope(presenter) {
+  Scene()
+      : base(MakeBenchFolder(fs::current_path(), "drawreg-bench-entry")),
+        presenter(driver),
+        scope(presenter) {
     fs::create_directories(base / "root/F");
     fs::create_directories(base / "src");
     fs::create_directories(base / "by-hand");
@@ -47,10 +50,6 @@ struct Scene {
     driver.OnMessageBox([](const afx::MessageBoxRequest&) { return IDYES; });
   }
   ~Scene() { fs::remove_all(base); }
-  static fs::path MakeBase() {
-    std::string pattern = (fs::current_path() / "drawreg-bench-entry-XXXXXX").string();
-    return ::mkdtemp(pattern.data());
-  }
   // Registers source into F and returns the seconds it took.
   double Register(benchmark::State& state, const fs::path& source) {
     const double t = Seconds([&] {

@@ -70,7 +70,10 @@ void MakeTree(const fs::path& top) {
 }
 
 struct TreeScene {
-  TreeScene() : base(MakeBase()), presenter(driver), scope(presenter) {
+  TreeScene()
+      : base(MakeBenchFolder(fs::current_path(), "drawreg-bench-tree")),
+        presenter(driver),
+        scope(presenter) {
     fs::create_directories(base / "root/F");
     fs::create_directories(base / "by-hand");
     MakeTree(base / "src/T");
@@ -80,10 +83,6 @@ struct TreeScene {
     driver.OnMessageBox([](const afx::MessageBoxRequest&) { return IDNO; });
   }
   ~TreeScene() { fs::remove_all(base); }
-  static fs::path MakeBase() {
-    std::string pattern = (fs::current_path() / "drawreg-bench-tree-XXXXXX").string();
-    return ::mkdtemp(pattern.data());
-  }
 
   const fs::path base;
   CEnvironObj env;

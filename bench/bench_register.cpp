@@ -28,8 +28,7 @@ namespace fs = std::filesystem;
 // A scratch drawing root, made once for the whole run and removed at exit.
 struct Scratch {
   Scratch() {
-    std::string pattern = (fs::temp_directory_path() / "drawreg-bench-XXXXXX").string();
-    root = ::mkdtemp(pattern.data());
+    root = MakeBenchFolder(fs::temp_directory_path(), "drawreg-bench");
     env.SetPath(CEnvironObj::kDrawingRoot, CString(root.c_str()));
   }
   ~Scratch() { fs::remove_all(root); }

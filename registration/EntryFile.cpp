@@ -18,7 +18,6 @@
 #include "registration/DrawingEntryFileInfo.h"
 #include "registration/EntrySteps.h"
 #include "registration/Messages.h"
-#include "registration/RegistrationLock.h"
 
 using namespace registration;
 
@@ -59,13 +58,9 @@ int CDrawingManager::Entry(const CString& src_path, const CString& dst_folder, C
   problem = {};
   const CString src_name = env.GetFileNameFromRelativePath(src_path);
   if (src_name.IsEmpty() || !CheckSource(src_path, src_name, problem, parent)) return 0;
-  CDrawingFolder* folder = FindFolder(dst_folder);
-  if (!folder) {
-    ShowError(parent, kNoFolder, kEntryCaption);
-    return 0;
-  }
-  RegistrationLock lock(*folder, env, parent);
-  if (!LoadLockedFolder(lock, *folder, env, problem, parent)) return 0;
+  const EntryDestination destination(*this, dst_folder, problem, parent);
+  CDrawingFolder* folder = destination.Folder();
+  if (!folder) return 0;
   // The file goes where the folder that records it is, whatever case the caller spelled.
   const CString dst_dir = folder->GetFolderPath(env);
   CString dst_path = dst_dir;

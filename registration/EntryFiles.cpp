@@ -16,7 +16,6 @@
 #include "registration/DrawingEntryFileInfo.h"
 #include "registration/EntrySteps.h"
 #include "registration/Messages.h"
-#include "registration/RegistrationLock.h"
 
 using namespace registration;
 
@@ -100,13 +99,9 @@ int CDrawingManager::EntryBatch(const CStringArray& paths, const CStringArray& c
     names.Add(env.GetFileNameFromRelativePath(paths[i]));
     if (names[i].IsEmpty() || !CheckSource(paths[i], names[i], problem, parent)) return 0;
   }
-  CDrawingFolder* folder = FindFolder(dst_folder);
-  if (!folder) {
-    ShowError(parent, kNoFolder, kEntryCaption);
-    return 0;
-  }
-  RegistrationLock lock(*folder, env, parent);
-  if (!LoadLockedFolder(lock, *folder, env, problem, parent)) return 0;
+  const EntryDestination destination(*this, dst_folder, problem, parent);
+  CDrawingFolder* folder = destination.Folder();
+  if (!folder) return 0;
   // The files go where the folder that records them is, whatever case the caller spelled.
   const CString dst_dir = folder->GetFolderPath(env);
   BatchRows rows;

@@ -6,6 +6,7 @@
 #include "hostlibs/environ/CEnvironObj.h"
 #include "register/CDrawingFile.h"
 #include "register/CDrawingFolder.h"
+#include "register/CDrawingManager.h"
 #include "register/FolderPath.h"
 #include "registration/DrawingEntryFileInfo.h"
 #include "registration/Messages.h"
@@ -56,11 +57,20 @@ int LoadLockedFolder(CDrawingFolder& folder, const CEnvironObj& env, afx::FilePr
   return Refuse(kept, folder.GetLastProblem(), parent, MessageFor(folder.GetLastProblem().fault));
 }
 
-int LoadLockedFolder(const RegistrationLock& lock, CDrawingFolder& folder, const CEnvironObj& env,
-                     afx::FileProblem& kept, CWnd* parent) {
-  if (lock.Held()) return LoadLockedFolder(folder, env, kept, parent);
-  kept = folder.GetLastProblem();
-  return 0;
+EntryDestination::EntryDestination(CDrawingManager& manager, const CString& path,
+                                   afx::FileProblem& kept, CWnd* parent)
+    : folder_(manager.FindFolder(path)) {
+  if (!folder_) {
+    ShowError(parent, kNoFolder, kEntryCaption);
+    return;
+  }
+  const CEnvironObj& env = *manager.GetEnvObj();
+  lock_.emplace(*folder_, env, parent);
+  if (!lock_->Held()) {
+    kept = folder_->GetLastProblem();
+    return;
+  }
+  ready_ = LoadLockedFolder(*folder_, env, kept, parent) != 0;
 }
 
 void FillFromInfo(const DrawingEntryFileInfo& info, const CString& name, CDrawingFile& record) {

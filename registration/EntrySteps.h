@@ -3,6 +3,8 @@
 // keeping the companions off the files of other records.
 #pragma once
 
+#include <optional>
+
 #include "framework/CString.h"
 #include "framework/CStringArray.h"
 #include "framework/FileProblem.h"
@@ -10,6 +12,7 @@
 
 class CDrawingFile;
 class CDrawingFolder;
+class CDrawingManager;
 class CEnvironObj;
 class CWnd;
 struct DrawingEntryFileInfo;
@@ -32,10 +35,22 @@ int CheckCompanions(const CDrawingFolder& folder, const CString& dst_dir, const 
 // is never rewritten, so 0 with the message shown.
 int LoadLockedFolder(CDrawingFolder& folder, const CEnvironObj& env, afx::FileProblem& kept,
                      CWnd* parent);
-// The same once lock was tried on folder: 0 when the user gave up waiting for another user
-// (the cause kept) or the records could not all be read.
-int LoadLockedFolder(const RegistrationLock& lock, CDrawingFolder& folder, const CEnvironObj& env,
-                     afx::FileProblem& kept, CWnd* parent);
+// The register folder a registration copies into, held for the whole registration: found by
+// its path, locked (asking whether to retry while another user holds it) and its records
+// reloaded under the lock. A folder the caller had locked stays locked afterwards.
+class EntryDestination {
+ public:
+  EntryDestination(CDrawingManager& manager, const CString& path, afx::FileProblem& kept,
+                   CWnd* parent);
+  // Null when a step refused; the message was shown and the cause kept.
+  CDrawingFolder* Folder() const { return ready_ ? folder_ : nullptr; }
+
+ private:
+  CDrawingFolder* folder_;
+  std::optional<RegistrationLock> lock_;
+  bool ready_ = false;
+};
+
 // Sets the source file name and the preset fields of info; invalid fields keep the defaults.
 void FillFromInfo(const DrawingEntryFileInfo& info, const CString& name, CDrawingFile& record);
 // The index of the first entry of list that is the file name of path (any case), or -1.
