@@ -67,8 +67,9 @@ CMultiFolderSettingDialog::CMultiFolderSettingDialog(const CString& basePath,
 }
 
 CMultiFolderSettingDialog::~CMultiFolderSettingDialog() {
-  delete entries_;
+  // The sheet shows rows the entries own: it goes first.
   delete sheet_;
+  delete entries_;
 }
 
 void CMultiFolderSettingDialog::GroupRows() {

@@ -41,8 +41,9 @@ CMultiSettingDialog::CMultiSettingDialog(TVector<CDrawingFile*>* records, CDrawi
 
 CMultiSettingDialog::~CMultiSettingDialog() {
   DeleteCopies(*copies_);
-  delete copies_;
+  // The sheet shows the copies: it goes first.
   delete sheet_;
+  delete copies_;
 }
 
 void CMultiSettingDialog::DoDataExchange(CDataExchange* dx) {

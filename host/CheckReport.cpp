@@ -31,19 +31,18 @@ std::string CheckLines(const std::vector<CheckProblem>& problems) {
   return out;
 }
 
-std::string CheckJson(const CString& root, int folders, const std::vector<CheckProblem>& problems) {
-  nlohmann::json list = nlohmann::json::array();
+nlohmann::ordered_json CheckJson(const CString& root, int folders,
+                                 const std::vector<CheckProblem>& problems) {
+  nlohmann::ordered_json list = nlohmann::ordered_json::array();
   for (const CheckProblem& p : problems) {
-    nlohmann::json item = {{"kind", KindKey(p.kind)},
-                           {"folder", ScriptText(p.folder)},
-                           {"file", ScriptText(p.file)},
-                           {"message", p.message}};
+    nlohmann::ordered_json item = {{"kind", KindKey(p.kind)},
+                                   {"folder", ScriptText(p.folder)},
+                                   {"file", ScriptText(p.file)},
+                                   {"message", p.message}};
     if (p.line > 0) item["line"] = p.line;
     list.push_back(std::move(item));
   }
-  const nlohmann::json report = {
-      {"root", ScriptText(root)}, {"folders", folders}, {"problems", std::move(list)}};
-  return report.dump(2) + "\n";
+  return {{"root", ScriptText(root)}, {"folders", folders}, {"problems", std::move(list)}};
 }
 
 std::string CheckSheet(const std::vector<CheckProblem>& problems) {

@@ -1,12 +1,14 @@
 // drawreg check [FOLDER...]: the register checked before delivery.
 #include <filesystem>
 #include <iostream>
+#include <nlohmann/json.hpp>
 #include <set>
 
 #include "host/CheckReport.h"
 #include "host/Commands.h"
 #include "host/Config.h"
 #include "host/FolderWalk.h"
+#include "host/Json.h"
 #include "host/LockWait.h"
 #include "host/RegisterCheck.h"
 #include "host/RegisterSession.h"
@@ -60,7 +62,7 @@ int RunCheck(const CommandLine& line) {
     ForEachFolder(*folder, 0, visit);
   const std::vector<CheckProblem>& problems = check.Problems();
   if (line.json) {
-    std::cout << CheckJson(CDrawingManager::GetRootPath(reg.env), check.FolderCount(), problems);
+    PrintJson(CheckJson(CDrawingManager::GetRootPath(reg.env), check.FolderCount(), problems));
   } else if (line.csv) {
     std::cout << CheckSheet(problems);
   } else {

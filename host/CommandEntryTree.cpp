@@ -81,12 +81,7 @@ int RunEntryTree(const CommandLine& line) {
   const CString to = ToCodePage(AbsolutePath(line.to), "--to");
   RegisterSession reg(ResolvePaths(line.global));
   const std::vector<CString> files = TreeFiles(reg.env, src, items);
-  std::optional<Sheet> sheet;
-  if (!line.sheet.empty()) {
-    sheet = Sheet::Read(line.sheet, draft, reg.env.GetNaming());
-    for (const CString& path : sheet->MatchTree(files))
-      Complain(Printable(path) + ": no row in the sheet; its fields are left as they are");
-  }
+  const std::optional<Sheet> sheet = ReadSheet(line, draft, reg.env.GetNaming(), files);
   const EntryAnswers answers = AnswersFrom(line, draft, sheet ? &*sheet : nullptr,
                                            std::max<size_t>(1, MostInOneFolder(files)));
   EntryDriver driver(answers, draft);

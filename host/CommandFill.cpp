@@ -41,11 +41,11 @@ std::vector<CString> FileNames(const std::vector<CString>& paths) {
 }
 
 std::optional<Sheet> ReadSheet(const CommandLine& line, const CStdDraftMgr& draft,
-                               NamingEdition edition, const std::vector<CString>& names) {
+                               NamingEdition edition, const std::vector<CString>& files) {
   if (line.sheet.empty()) return std::nullopt;
   Sheet sheet = Sheet::Read(line.sheet, draft, edition);
-  for (const CString& name : sheet.Match(names))
-    Complain(Printable(name) + ": no row in the sheet; its fields are left as they are");
+  for (const CString& file : sheet.Match(files))
+    Complain(Printable(file) + ": no row in the sheet; its fields are left as they are");
   return sheet;
 }
 

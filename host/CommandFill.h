@@ -24,10 +24,11 @@ std::vector<CString> SourcePaths(const CommandLine& line);
 // The file name of each path.
 std::vector<CString> FileNames(const std::vector<CString>& paths);
 
-// The sheet given with --sheet, read, checked and matched to the files; files without a row
-// are reported on standard error. Empty without --sheet.
+// The sheet given with --sheet, read, checked and matched to the files (their names, or their
+// paths relative to a tree's top); files without a row are reported on standard error. Empty
+// without --sheet.
 std::optional<Sheet> ReadSheet(const CommandLine& line, const CStdDraftMgr& draft,
-                               NamingEdition edition, const std::vector<CString>& names);
+                               NamingEdition edition, const std::vector<CString>& files);
 
 // The answers from the field options, --number (checked against the number of files), the
 // sheet, --yes and --wait.

@@ -7,6 +7,7 @@
 #include "framework/FileSystem.h"
 #include "framework/InPlaceRewrite.h"
 #include "host/LockWait.h"
+#include "host/RegisterSettings.h"
 #include "host/Report.h"
 #include "host/Text.h"
 #include "hostlibs/environ/CEnvironObj.h"
@@ -17,9 +18,6 @@
 namespace host {
 
 namespace {
-
-// The settings file of the register, which lives at the drawing root.
-constexpr const char* kSettingsFileName = "drawreg.conf";
 
 std::string Quote(const CString& text) {
   return "\"" + Printable(text) + "\"";

@@ -187,39 +187,22 @@ Sheet Sheet::Read(const std::string& path, const CStdDraftMgr& draft, NamingEdit
   return sheet;
 }
 
-std::vector<CString> Sheet::Match(const std::vector<CString>& file_names) const {
+std::vector<CString> Sheet::Match(const std::vector<CString>& files) const {
+  std::vector<CString> names;
+  for (const CString& path : files)
+    names.push_back(path.Mid(path.ReverseFind('/') + 1));
   for (const SheetRow& row : rows_) {
     bool found = false;
-    for (const CString& name : file_names)
-      found = found || row.file.CompareNoCase(name) == 0;
+    for (size_t i = 0; i < names.size() && !found; ++i)
+      found = row.file.CompareNoCase(files[i]) == 0 || row.file.CompareNoCase(names[i]) == 0;
     if (!found) {
       throw UsageError(name_ + ": line " + std::to_string(row.line) + ": " + Printable(row.file) +
                        " is none of the files given");
     }
   }
   std::vector<CString> without_row;
-  for (const CString& name : file_names)
-    if (!Find(name)) without_row.push_back(name);
-  return without_row;
-}
-
-std::vector<CString> Sheet::MatchTree(const std::vector<CString>& relative_paths) const {
-  std::vector<CString> names;
-  for (const CString& path : relative_paths)
-    names.push_back(path.Mid(path.ReverseFind('/') + 1));
-  for (const SheetRow& row : rows_) {
-    bool found = false;
-    for (size_t i = 0; i < names.size() && !found; ++i)
-      found =
-          row.file.CompareNoCase(relative_paths[i]) == 0 || row.file.CompareNoCase(names[i]) == 0;
-    if (!found) {
-      throw UsageError(name_ + ": line " + std::to_string(row.line) + ": " + Printable(row.file) +
-                       " is none of the files of the tree");
-    }
-  }
-  std::vector<CString> without_row;
   for (size_t i = 0; i < names.size(); ++i)
-    if (!Find(relative_paths[i]) && !Find(names[i])) without_row.push_back(relative_paths[i]);
+    if (!Find(files[i]) && !Find(names[i])) without_row.push_back(files[i]);
   return without_row;
 }
 

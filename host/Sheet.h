@@ -33,13 +33,11 @@ class Sheet {
   // second row for one file.
   static Sheet Read(const std::string& path, const CStdDraftMgr& draft, NamingEdition edition);
 
-  // Checks that every row is for one of the batch's files (by file name, letter case
-  // ignored); throws UsageError with the line of a row for no file. Returns the files that
-  // have no row.
-  std::vector<CString> Match(const std::vector<CString>& file_names) const;
-  // The same for the files of a folder tree, given by their paths relative to its top: a row
-  // names a file by that path or by its file name.
-  std::vector<CString> MatchTree(const std::vector<CString>& relative_paths) const;
+  // Checks that every row is for one of the files given (their names, or for a folder tree
+  // their paths relative to its top): a row names a file by that path or by its file name,
+  // letter case ignored. Throws UsageError with the line of a row for no file. Returns the
+  // files that have no row.
+  std::vector<CString> Match(const std::vector<CString>& files) const;
   // The row for a source file name, letter case ignored; null for none.
   const SheetRow* Find(const CString& file_name) const;
 
