@@ -113,7 +113,13 @@ bool PendingCopy::Write(const CString& src, const CString& dst, const Seen& seen
   const bool flushed = durable ? ::fsync(out.get()) == 0
                                : ::sync_file_range(out.get(), 0, 0, SYNC_FILE_RANGE_WRITE) == 0;
   return flushed && ::fchmod(out.get(), st.st_mode & 07777) == 0 &&
-         ::futimens(out.get(), times) == 0;
+         ::futimens(out.get(), times) == 0 && out.Close();
+}
+
+bool PendingCopy::CanCommit() const {
+  if (!DestinationLocked(dst_)) return true;
+  errno = EBUSY;
+  return false;
 }
 
 bool PendingCopy::Commit(bool fail_if_exists) {
@@ -125,10 +131,7 @@ bool PendingCopy::Commit(bool fail_if_exists) {
     if (::link(temp_.c_str(), dst_.c_str()) != 0) return false;  // never replaces
     return true;  // the destructor removes the temporary name
   }
-  if (DestinationLocked(dst_)) {
-    errno = EBUSY;
-    return false;
-  }
+  if (!CanCommit()) return false;
   if (::rename(temp_.c_str(), dst_.c_str()) != 0) return false;
   temp_.clear();
   return true;
@@ -148,6 +151,21 @@ bool SyncOpenFolder(const CString& folder, int (*sync)(int)) {
 }
 
 }  // namespace
+
+bool FileSystemWatch::Watch(const CString& path) {
+  if (folder_.ok()) return true;
+  std::string os;
+  if (!TryToUtf8(path, os)) {
+    errno = EILSEQ;
+    return false;
+  }
+  folder_.Reset(::open(FolderOf(os).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  return folder_.ok();
+}
+
+bool FileSystemWatch::Sync() const {
+  return !folder_.ok() || ::syncfs(folder_.get()) == 0;  // nothing watched: nothing written
+}
 
 bool SyncFileSystemOf(const CString& folder) {
   return SyncOpenFolder(folder, ::syncfs);

@@ -20,6 +20,13 @@ class FileDescriptor {
     if (fd_ >= 0) ::close(fd_);
     fd_ = fd;
   }
+  // Closes the descriptor now; false (errno) when the close reported an error, which for a
+  // file written is where a network file system tells of a write that failed.
+  bool Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd < 0 || ::close(fd) == 0;
+  }
   // Gives the descriptor up without closing it: another owner has it now.
   void Release() { fd_ = -1; }
 

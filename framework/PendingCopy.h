@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "framework/CString.h"
+#include "framework/FileDescriptor.h"
 
 namespace afx {
 
@@ -27,6 +28,9 @@ class PendingCopy {
   // any is committed.
   bool Write(const CString& src, const CString& dst,
              const std::function<void(std::string_view)>& seen = {}, bool durable = true);
+  // Whether the copy could take the destination's name now: false (errno EBUSY) while another
+  // user holds the destination with exclusive sharing.
+  bool CanCommit() const;
   // Gives the copy the destination's name: never replacing an existing file when
   // fail_if_exists, never a file held with exclusive sharing. false on failure (errno).
   bool Commit(bool fail_if_exists);
@@ -34,6 +38,22 @@ class PendingCopy {
  private:
   std::string temp_;  // the temporary file, UTF-8; empty when there is none
   std::string dst_;
+};
+
+// The file system a batch of copies goes to, watched from before the first copy is written: a
+// sync reports only the write errors that happen while it is watched, so one sync at the end
+// reports a failed write of any copy of the batch.
+class FileSystemWatch {
+ public:
+  // Starts watching the file system holding path (a file or folder in it, which need not
+  // exist); true at once when already watching. false on failure (errno).
+  bool Watch(const CString& path);
+  // Makes everything written to the file system durable; false (errno) when that failed or
+  // a write failed while it was watched. Nothing watched is nothing to make durable.
+  bool Sync() const;
+
+ private:
+  FileDescriptor folder_{-1};
 };
 
 // Makes everything written to the file system holding folder durable, in one call instead of

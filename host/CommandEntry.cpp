@@ -50,6 +50,7 @@ DrawingEntryFileInfo PresetInfo(const Batch& b, size_t i, int index) {
   info.arrangement = probe.Arrangement();
   info.page = probe.Page();
   info.history = probe.History();
+  info.title = probe.Title();
   Preset(info, b.answers.For(b.names[i], index), b.draft);
   return info;
 }

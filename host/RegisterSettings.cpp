@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/CStdioFile.h"
+#include "framework/FileSystem.h"
 #include "host/Report.h"
 #include "host/Text.h"
 
@@ -73,7 +74,8 @@ bool ReplaceFile(const std::string& dir, const std::string& name, const std::str
   const mode_t mode = ::lstat((dir + "/" + name).c_str(), &old) == 0 && S_ISREG(old.st_mode)
                           ? (old.st_mode & 07777)
                           : 0644;
-  std::string temp = dir + "/." + name + ".XXXXXX";
+  // Named as every temporary file of the program is, so that a check finds it left over.
+  std::string temp = dir + "/" + afx::kCopyTempPrefix + name + ".XXXXXX";
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) return false;
   size_t done = 0;
@@ -94,13 +96,14 @@ bool ReplaceFile(const std::string& dir, const std::string& name, const std::str
     errno = saved;
     return false;
   }
-  // The new name reaches the disk with the directory.
+  // The new name reaches the disk with the directory; until then the change is not made.
   const int dir_fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir_fd >= 0) {
-    ::fsync(dir_fd);
-    ::close(dir_fd);
-  }
-  return true;
+  if (dir_fd < 0) return false;
+  const bool synced = ::fsync(dir_fd) == 0;
+  const int saved = errno;
+  ::close(dir_fd);
+  errno = saved;
+  return synced;
 }
 
 }  // namespace

@@ -39,6 +39,10 @@ bool HasDisplay() {
 
 void CheckUiChoice(const CommandLine& line) {
   if (line.global.ui == "qt") CheckScreen("--ui qt");
+  // --yes answers the dialogs without showing them: the opposite of asking for them on screen.
+  const bool answers = line.command == Command::entry || line.command == Command::setting;
+  if (line.global.ui == "qt" && line.yes && answers)
+    throw UsageError("--yes fills the dialogs without showing them: not with --ui qt");
   if (line.command == Command::list && line.gui) {
     if (line.global.ui == "text")
       throw UsageError("--gui shows a dialog on screen: not with --ui text");

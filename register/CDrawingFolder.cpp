@@ -1,6 +1,7 @@
 #include "register/CDrawingFolder.h"
 
 #include <cerrno>
+#include <memory>
 
 #include "hostlibs/environ/CEnvironObj.h"
 #include "register/CDrawingFolderInfo.h"
@@ -111,7 +112,12 @@ int CDrawingFolder::LoadSubFolders(const CEnvironObj& env, const CString& path) 
   DeleteFileALL();
   // A folder still on disk keeps its object: a lock this process holds on it stays held, and
   // the host's pointer to it stays good. Only folders gone from disk are dropped.
-  TVector<CDrawingFolder*>* before = folders_;
+  // Whatever way out, the folders gone from disk are dropped.
+  const auto drop = [](TVector<CDrawingFolder*>* folders) {
+    owned::DeleteAll(*folders);
+    delete folders;
+  };
+  std::unique_ptr<TVector<CDrawingFolder*>, decltype(drop)> before(folders_, drop);
   folders_ = new TVector<CDrawingFolder*>(kStep);
   ForEachSubDirectory(env, path, [&](const CString& name, const CString& full) {
     CDrawingFolder* folder = TakeExact(*before, name);
@@ -125,8 +131,6 @@ int CDrawingFolder::LoadSubFolders(const CEnvironObj& env, const CString& path) 
     }
     folder->LoadSubFolders(env, full);
   });
-  owned::DeleteAll(*before);
-  delete before;
   return 1;
 }
 

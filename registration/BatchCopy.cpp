@@ -3,6 +3,7 @@
 namespace registration {
 
 bool BatchCopy::Add(const CString& src, const CString& dst) {
+  if (!disk_.Watch(dst)) return false;
   copies_.push_back(std::make_unique<afx::PendingCopy>());
   destinations_.push_back(dst);
   return copies_.back()->Write(src, dst, {}, false);
@@ -11,7 +12,14 @@ bool BatchCopy::Add(const CString& src, const CString& dst) {
 bool BatchCopy::GiveNames(const CString& dst_dir, CString& failed) {
   failed = dst_dir;
   // Each copy holds its contents on the disk before a name (or a record) can point at it.
-  if (!afx::SyncFileSystemOf(dst_dir)) return false;
+  if (!disk_.Sync()) return false;
+  // A destination another user holds is found before any name is given, not half-way.
+  for (size_t i = 0; i < copies_.size(); ++i) {
+    if (!copies_[i]->CanCommit()) {
+      failed = destinations_[i];
+      return false;
+    }
+  }
   for (size_t i = 0; i < copies_.size(); ++i) {
     if (!copies_[i]->Commit(false)) {
       failed = destinations_[i];

@@ -27,6 +27,7 @@ class BatchCopy {
  private:
   bool GiveNames(const CString& dst_dir, CString& failed);
 
+  afx::FileSystemWatch disk_;  // watched from the first copy on
   std::vector<std::unique_ptr<afx::PendingCopy>> copies_;
   std::vector<CString> destinations_;
 };

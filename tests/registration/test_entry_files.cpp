@@ -1,7 +1,10 @@
 // Registering several files into one folder: one question, one grid, companions travelling
 // with their drawings, and nothing recorded that was not copied.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 
@@ -52,8 +55,18 @@ TEST_F(BatchEntry, ExistingFilesAreAskedAboutOnceAndNoCopiesNothing) {
   EXPECT_FALSE(Exists("root/F/D0PL001Z.dwg"));  // the first, new, file is not copied either
   EXPECT_EQ("old 2", ReadBytes(reg.Path("root/F/D0PL002Z.dwg")));
   answer = IDYES;
+  {
+    // Another user holds the last destination: that is found before any copy takes its name.
+    const int held = ::open(reg.Path("root/F/D0PL003Z.dwg"), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(0, ::flock(held, LOCK_EX));
+    EXPECT_EQ(0, Batch({"D0PL001Z.dwg", "D0PL002Z.dwg", "D0PL003Z.dwg"}));
+    ::close(held);
+  }
+  EXPECT_FALSE(Exists("root/F/D0PL001Z.dwg"));
+  EXPECT_EQ("old 2", ReadBytes(reg.Path("root/F/D0PL002Z.dwg")));
+  const size_t asked = Messages().size();
   ASSERT_EQ(1, Batch({"D0PL001Z.dwg", "D0PL002Z.dwg", "D0PL003Z.dwg"}));
-  EXPECT_EQ(2u, Messages().size());  // one more question for both existing files
+  EXPECT_EQ(asked + 1, Messages().size());  // one question for both existing files
   EXPECT_EQ("new", ReadBytes(reg.Path("root/F/D0PL002Z.dwg")));
   EXPECT_EQ("new", ReadBytes(reg.Path("root/F/D0PL003Z.dwg")));
   EXPECT_EQ(3, F()->GetFileCount());
